@@ -1,0 +1,12 @@
+# Warnings for every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic)
+
+# The evaluator reads errno after libm calls. GCC otherwise assumes that sin, cos
+# and tan never set errno and drops the test. Never use -ffast-math or -fno-math-errno.
+add_compile_options(-fno-builtin-sin -fno-builtin-cos -fno-builtin-tan)
+
+if(QUINT_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,20 @@
+# quint_add_gtest(<name> SOURCES <files...> LIBS <targets...>)
+# A GoogleTest program whose tests CTest lists one by one.
+function(quint_add_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    find_package(GTest REQUIRED)
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    include(GoogleTest)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# quint_add_qttest(<name> SOURCES <files...> LIBS <targets...>)
+# A Qt Test program run on the offscreen platform.
+function(quint_add_qttest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,159 @@
+#include "interpreter/formelinterpreter.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+#include <string_view>
+
+namespace {
+
+struct Word {
+    std::string_view text;
+    unsigned char code;
+};
+
+// The words of the formula language; compared whole, after lower-casing.
+constexpr Word wordTable[] = {
+    {"e", Formelinterpreter::ConstE},    {"x", Formelinterpreter::VarX},
+    {"y", Formelinterpreter::WordY},     {"sin", Formelinterpreter::Sin},
+    {"cos", Formelinterpreter::Cos},     {"tan", Formelinterpreter::Tan},
+    {"cot", Formelinterpreter::Cot},     {"asin", Formelinterpreter::ASin},
+    {"acos", Formelinterpreter::ACos},   {"atan", Formelinterpreter::ATan},
+    {"acot", Formelinterpreter::ACot},   {"sind", Formelinterpreter::SinD},
+    {"cosd", Formelinterpreter::CosD},   {"tand", Formelinterpreter::TanD},
+    {"cotd", Formelinterpreter::CotD},   {"asind", Formelinterpreter::ASinD},
+    {"acosd", Formelinterpreter::ACosD}, {"atand", Formelinterpreter::ATanD},
+    {"acotd", Formelinterpreter::ACotD}, {"sinh", Formelinterpreter::SinH},
+    {"cosh", Formelinterpreter::CosH},   {"tanh", Formelinterpreter::TanH},
+    {"sqrt", Formelinterpreter::Sqrt},   {"log", Formelinterpreter::Log},
+    {"ln", Formelinterpreter::Ln},       {"expz", Formelinterpreter::ExpZ},
+    {"expn", Formelinterpreter::ExpN},   {"pi", Formelinterpreter::ConstPi},
+};
+
+constexpr size_t longestWord = 5;
+
+unsigned char lookUpWord(std::string_view word) {
+    for (const Word& entry : wordTable) {
+        if (entry.text == word) {
+            return entry.code;
+        }
+    }
+    return Formelinterpreter::Unknown;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isLetter(char c) {
+    return c >= 'a' && c <= 'z';
+}
+bool isOperatorOrParen(char c) {
+    return c != '\0' && std::strchr("+-*/:()^", c) != nullptr;
+}
+
+// Lower-cases ASCII letters only, whatever the process locale.
+char toLowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// strtod in the "C" convention, whatever locale the application has set.
+double parseDecimal(const char* text) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return strtod_l(text, nullptr, cLocale);
+}
+
+} // namespace
+
+void Formelinterpreter::IncChar() {
+    if (Zeichenposition < 0 || Zeichenposition > MaxTextLength) {
+        Zeichen = '\0';
+        return;
+    }
+    const char c = Formel[Zeichenposition];
+    if (c != '\0') {
+        Zeichen = c;
+        ++Zeichenposition;
+    } else {
+        Zeichen = '\0';
+    }
+}
+
+void Formelinterpreter::appendCode(unsigned char code) {
+    ++AnzahlToken;
+    Programm[AnzahlToken] = code;
+}
+
+void Formelinterpreter::Formel_compillieren() {
+    Zeichenposition = 0;
+    AnzahlToken = 0;
+    std::memset(Programm, 0, sizeof Programm);
+    std::memset(static_cast<void*>(Zahlenwerte), 0, sizeof Zahlenwerte);
+
+    Formel[MaxTextLength] = '\0';
+    int kept = 0;
+    for (int i = 0; Formel[i] != '\0'; ++i) {
+        if (Formel[i] != ' ') {
+            Formel[kept++] = toLowerAscii(Formel[i]);
+        }
+    }
+    Formel[kept] = '\0';
+
+    FormelZerlegen();
+}
+
+// <formula> = { <operator> | "(" | ")" | <number> | <word> | <other> }
+// A text of at most 255 characters gives at most 255 codes plus the end code.
+void Formelinterpreter::FormelZerlegen() {
+    AnzahlToken = 0;
+    AnzahlFehler = 0;
+    Zeichenposition = 0;
+    IncChar();
+
+    while (Zeichen != '\0') {
+        if (isOperatorOrParen(Zeichen)) {
+            appendCode(static_cast<unsigned char>(Zeichen));
+            IncChar();
+        } else if (isDigit(Zeichen) || Zeichen == '.') {
+            ++AnzahlToken;
+            Zahlen_ermittel();
+        } else if (isLetter(Zeichen)) {
+            char word[longestWord + 1];
+            size_t length = 0;
+            while (isLetter(Zeichen)) {
+                if (length <= longestWord) {
+                    word[length] = Zeichen;
+                }
+                ++length;
+                IncChar();
+            }
+            const unsigned char code = length <= longestWord
+                                           ? lookUpWord(std::string_view(word, length))
+                                           : static_cast<unsigned char>(Unknown);
+            if (code == Unknown) {
+                ++AnzahlFehler;
+            }
+            appendCode(code);
+        } else {
+            ++AnzahlFehler;
+            appendCode(Unknown);
+            IncChar();
+        }
+    }
+    appendCode(End);
+}
+
+// <number> = { digit | "." | "," }, read as far as one decimal number goes; a ","
+// counts as a decimal point.
+void Formelinterpreter::Zahlen_ermittel() {
+    int length = 0;
+    while (isDigit(Zeichen) || Zeichen == '.' || Zeichen == ',') {
+        if (length < MaxTextLength) {
+            Zahlenpuffer[length++] = Zeichen == ',' ? '.' : Zeichen;
+        }
+        IncChar();
+    }
+    Zahlenpuffer[length] = '\0';
+    Zahlenwerte[AnzahlToken] = parseDecimal(Zahlenpuffer);
+    Programm[AnzahlToken] = Number;
+}

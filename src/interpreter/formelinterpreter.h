@@ -1,0 +1,135 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// One formula in x: its text, the compiled byte program with its literal values, the
+// current x and the status of the last evaluation. A plain record in static storage:
+// write Formel (or use setFormel), call Formel_compillieren(); then for each x write X,
+// call Formel_Berechnen() and read errno right after it (0: the value is valid).
+struct Formelinterpreter {
+    // Longest formula text; Formel holds it plus the terminating NUL.
+    static constexpr int MaxTextLength = 255;
+    // A text of one-character tokens needs codes up to index MaxTextLength + 1.
+    static constexpr int ProgramSize = MaxTextLength + 2;
+    // Every push is caused by a consumed code, so the stack never outgrows the program.
+    static constexpr int StackSize = ProgramSize + 1;
+
+    // Codes of the compiled program; operators and parentheses are their own characters.
+    enum Code : unsigned char {
+        End = 0,          // end of program; every index beyond it reads as End too
+        OpenParen = '(',  // group start, or the argument of a function
+        CloseParen = ')', // group end: pops the level stack
+        Mul = '*',
+        Plus = '+',
+        Minus = '-',
+        Div = '/',
+        DivColon = ':', // a second division sign
+        Pow = '^',      // power, grouping to the left
+        ConstE = 101,   // the constant e
+        VarX = 120,     // the variable x
+        WordY = 121,    // the word "y": no value
+        Sin = 128,      // sin, cos, tan, cot in radians
+        Cos = 129,
+        Tan = 130,
+        Cot = 131,
+        ASin = 132, // asin, acos, atan, acot giving radians
+        ACos = 133,
+        ATan = 134,
+        ACot = 135,
+        SinD = 136, // sin, cos, tan, cot in degrees
+        CosD = 137,
+        TanD = 138,
+        CotD = 139,
+        ASinD = 140, // asin, acos, atan, acot giving degrees
+        ACosD = 141,
+        ATanD = 142,
+        ACotD = 143,
+        SinH = 144, // hyperbolic sine, cosine, tangent
+        CosH = 145,
+        TanH = 146,
+        Sqrt = 148,    // square root
+        Log = 149,     // logarithm to base 10
+        Ln = 150,      // natural logarithm
+        ExpZ = 151,    // 10 to the power of the argument
+        ExpN = 152,    // e to the power of the argument
+        ConstPi = 153, // the constant pi
+        Number = 154,  // a literal; its value is in Zahlenwerte at the same index
+        Unknown = 155, // an unrecognised word or character: no value
+    };
+
+    // Level stack entries.
+    static constexpr int LevelTerm = 2;  // right operand of + or - followed by * / :
+    static constexpr int LevelPower = 3; // an operand followed by ^
+    static constexpr int LevelGroup = 4; // opened by (
+
+    int32_t Zeichenposition;
+    char Zeichen;
+    unsigned char Programm[ProgramSize];
+    long double Zahlenwerte[ProgramSize];
+    char Zahlenpuffer[MaxTextLength + 1];
+    int32_t AnzahlToken;
+    int32_t AnzahlFehler;
+    int16_t ProgrammZeiger;
+    int32_t StapelTiefe;
+    int32_t Stapel[StackSize];
+    char Formel[MaxTextLength + 1];
+    long double X;
+    int32_t Fehlercode;
+
+    // Copies text into Formel, keeping at most MaxTextLength characters.
+    void setFormel(std::string_view text);
+
+    void Formel_compillieren();
+    void FormelZerlegen();
+    void Zahlen_ermittel();
+    void IncChar();
+
+    long double Formel_Berechnen();
+    long double Rechnen(long double Wert);
+
+    long double SINUS();
+    long double COSINUS();
+    long double TANGENS();
+    long double COTANGENS();
+    long double ASINUS();
+    long double ACOSINUS();
+    long double ATANGENS();
+    long double ACOTANGENS();
+    long double SINUS_DEG();
+    long double COSINUS_DEG();
+    long double TANGENS_DEG();
+    long double COTANGENS_DEG();
+    long double ASINUS_DEG();
+    long double ACOSINUS_DEG();
+    long double ATANGENS_DEG();
+    long double ACOTANGENS_DEG();
+    long double SINUSH();
+    long double COSINUSH();
+    long double TANGENSH();
+    long double QWURZEL();
+    long double LOG();
+    long double LN();
+    long double EXP_Z();
+    long double EXP_N();
+
+    // The code at index i; End beyond the program or outside the array.
+    unsigned char codeAt(int i) const {
+        return (i >= 1 && i <= AnzahlToken && i < ProgramSize) ? Programm[i]
+                                                               : static_cast<unsigned char>(End);
+    }
+
+private:
+    void appendCode(unsigned char code);
+    bool mustReturn() const;
+    void push(int level);
+    void pop();
+    void errorTest() const;
+    long double operand(unsigned char code);
+    long double group();
+    long double functionArgument();
+};
+
+// The left and the right side of the equation, shared by the equation and graph pages.
+extern Formelinterpreter links;
+extern Formelinterpreter rechts;
