@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct CompileCase {
     std::vector<unsigned char> codes; // indices 1..n, the end code included
     int errors;
     const char* normalised;
+    friend void PrintTo(const CompileCase& c, std::ostream* os) { *os << c.name; }
 };
 
 std::vector<unsigned char> compiledCodes(const Formelinterpreter& f) {
@@ -89,6 +91,7 @@ struct LiteralCase {
     const char* name;
     const char* text;
     double value;
+    friend void PrintTo(const LiteralCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class LiteralTest : public testing::TestWithParam<LiteralCase> {};

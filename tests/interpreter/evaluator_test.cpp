@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -29,6 +30,7 @@ struct ValueCase {
     const char* name;
     const char* text;
     long double expected;
+    friend void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ValueAtTwo : public testing::TestWithParam<ValueCase> {};
@@ -110,6 +112,7 @@ struct FailureCase {
     const char* text;
     long double x;
     int error;
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Failure : public testing::TestWithParam<FailureCase> {};

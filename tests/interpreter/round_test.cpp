@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -13,6 +14,7 @@ struct RoundCase {
     long double value;
     double places;
     const char* printed; // "% .10Lg" of the result
+    friend void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RoundTest : public testing::TestWithParam<RoundCase> {};
