@@ -1,0 +1,153 @@
+#include "interpreter/flat_program.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+
+namespace {
+
+// The fast path must give Formel_Berechnen's value (same bits), errno and status.
+::testing::AssertionResult sameAsReference(const std::string& text, long double x) {
+    static Formelinterpreter f;
+    static FlatProgram flat;
+    f.setFormel(text);
+    f.Formel_compillieren();
+    flat.compile(f);
+    if (flat.opCount() > FlatProgram::MaxOps) {
+        return ::testing::AssertionFailure() << "too many ops for " << text;
+    }
+
+    f.X = x;
+    const long double expected = f.Formel_Berechnen();
+    const int expectedErrno = errno;
+    int status = -1;
+    const long double actual = flat.evaluate(x, status);
+    const int actualErrno = errno;
+
+    const bool sameBits = std::memcmp(&expected, &actual, 10) == 0 ||
+                          (std::isnan(expected) && std::isnan(actual) &&
+                           std::signbit(expected) == std::signbit(actual));
+    if (sameBits && actualErrno == expectedErrno && status == f.Fehlercode) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "text \"" << text << "\" at x=" << static_cast<double>(x) << ": reference "
+           << static_cast<double>(expected) << " errno " << expectedErrno << " status "
+           << f.Fehlercode << ", fast " << static_cast<double>(actual) << " errno " << actualErrno
+           << " status " << status;
+}
+
+const long double xs[] = {0,        2,         -2,  0.5L, -0.75L, 3,  1e-3L,   1e300L, -1e6L,
+                          INFINITY, -INFINITY, NAN, 5,    -4,     -1, 1e-200L, 1e200L, M_PI / 2};
+
+TEST(FlatProgram, LanguageExamples) {
+    const char* texts[] = {"x^2",
+                           "-x^2",
+                           "(-x)^2",
+                           "2^3^2",
+                           "8/2/2",
+                           "8:2*2",
+                           "x*2^2",
+                           "2*(-3)",
+                           "2*-3",
+                           "2^-1",
+                           "2x",
+                           "2x+1",
+                           "",
+                           "1/0+5",
+                           "0/0",
+                           "sqrt(-4)",
+                           "(-8)^(1/3)",
+                           "ln(0)",
+                           "sind(90)",
+                           "expz(2)",
+                           "log(1000)",
+                           "expn(1)",
+                           "atand(1)",
+                           "sin(2*(x+1))",
+                           "sin(-x)+1",
+                           "sqrt(x^2+(x-1))",
+                           "cot(x)",
+                           "cot(0)",
+                           "1+2*3^2",
+                           "2*^3",
+                           "+*^",
+                           ")x(",
+                           "sin",
+                           "sin x",
+                           "((x",
+                           "x))+1",
+                           "4/(x-5)-2/(x+4)+5/(x+1)",
+                           "x^x+2*x^2+1,34*x",
+                           "(x+4)^(1/3)",
+                           "tan(x)-0.5",
+                           "sqrt(x)-sin(x)*3",
+                           "-(-x)",
+                           "1-(-2)*3",
+                           "x^2^0.5"};
+    for (const char* text : texts) {
+        for (long double x : xs) {
+            EXPECT_TRUE(sameAsReference(text, x));
+        }
+    }
+}
+
+const char* const tokens[] = {
+    "+",     "-",     "*",     "/",    ":",    "^",    "(",    ")",    "(",    ")",    "x",
+    "x",     "2",     "0",     "0.5",  "1,5",  "3.7",  "e",    "pi",   "y",    "sin",  "cos",
+    "tan",   "cot",   "asin",  "acos", "atan", "acot", "sind", "cosd", "tand", "cotd", "asind",
+    "acosd", "atand", "acotd", "sinh", "cosh", "tanh", "sqrt", "log",  "ln",   "expz", "expn",
+    "foo",   "=",     "(-x)",  "(-2)", "x^2",  "x*x",  "1e5",  "400"};
+
+TEST(FlatProgram, RandomProgramsAgreeWithReference) {
+    std::mt19937 random(91);
+    std::uniform_int_distribution<size_t> token(0, std::size(tokens) - 1);
+    std::uniform_int_distribution<int> count(0, 40);
+    std::uniform_real_distribution<double> wide(-20, 20);
+    for (int round = 0; round < 300000; ++round) {
+        std::string text;
+        for (int n = count(random); n > 0; --n) {
+            text += tokens[token(random)];
+        }
+        const long double x = round % 3 == 0 ? xs[round % std::size(xs)] : wide(random);
+        ASSERT_TRUE(sameAsReference(text, x));
+    }
+}
+
+TEST(FlatProgram, RandomBytesAgreeWithReference) {
+    std::mt19937 random(17);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> printable(32, 126);
+    std::uniform_int_distribution<int> length(0, 280);
+    for (int round = 0; round < 100000; ++round) {
+        std::string text(static_cast<size_t>(length(random)), ' ');
+        for (char& c : text) {
+            c = static_cast<char>(round % 2 ? byte(random) : printable(random));
+        }
+        ASSERT_TRUE(sameAsReference(text, xs[round % std::size(xs)]));
+    }
+}
+
+TEST(FlatProgram, LongestProgramsFit) {
+    const std::string texts[] = {std::string(255, '('), std::string(255, ')'),
+                                 std::string(255, 'x'), std::string(255, '-')};
+    for (const std::string& text : texts) {
+        EXPECT_TRUE(sameAsReference(text, 2));
+    }
+    std::string sums;
+    while (sums.size() + 4 <= 255) {
+        sums += "1+2*";
+    }
+    EXPECT_TRUE(sameAsReference(sums, 2));
+    std::string functions;
+    while (functions.size() + 3 <= 255) {
+        functions += "ln(";
+    }
+    EXPECT_TRUE(sameAsReference(functions, 2));
+}
+
+} // namespace
