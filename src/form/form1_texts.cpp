@@ -1,0 +1,154 @@
+// Every text the main window shows. May run again at any time and yields the same window.
+#include "form/form1.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+
+#include "form/xyz_table_labels.h"
+
+namespace {
+
+// Sets the text of a header item, creating the item if it is missing.
+void setHeaderText(QTableWidget* table, Qt::Orientation orientation, int index,
+                   const QString& text) {
+    QTableWidgetItem* item = orientation == Qt::Horizontal ? table->horizontalHeaderItem(index)
+                                                           : table->verticalHeaderItem(index);
+    if (item) {
+        item->setText(text);
+    } else if (orientation == Qt::Horizontal) {
+        table->setHorizontalHeaderItem(index, new QTableWidgetItem(text));
+    } else {
+        table->setVerticalHeaderItem(index, new QTableWidgetItem(text));
+    }
+}
+
+// Sets a button's text and removes every keyboard accelerator from it.
+void setTextWithoutShortcut(QPushButton* button, const QString& text) {
+    button->setText(text);
+    button->setShortcut(QKeySequence());
+}
+
+} // namespace
+
+void Form1::languageChange() {
+    setWindowTitle(tr("Quintabor_2004-Version 0.5  eMail:kontakt@example.org     "
+                      "https://example.org"));
+    TabWidget->setToolTip(QString());
+    TabWidget->setWhatsThis(tr("jsdjsdjfiagjggaojgiioeiohreerz"));
+
+    IstGleich_pushButton->setText(tr("="));
+    clearEingabe_pushButton->setText(tr("Lösche Eingabe"));
+    clearAusgabe_pushButton->setText(tr("Lösche Ausgabe"));
+    Beispiel_pushButton->setText(tr("Beispiel"));
+    Beispiel_pushButton->setToolTip(tr("Bitte click mich!"));
+    Schritte_groupBox->setTitle(tr("Schrittweite"));
+    hunderstel_radioButton->setText(tr("0.01"));
+    tusendstel_radioButton->setText(tr("0.001"));
+    textLabel1->setText(tr("Mitte: "));
+    textLabel2->setText(tr("Delta:"));
+    textLabel3->setText(tr("Annäherung von:"));
+    vonX_lb->setText(tr("-1000000"));
+    textLabel4->setText(tr("bis:"));
+    bisX_lb->setText(tr("1000000"));
+    TabWidget->setTabText(TabWidget->indexOf(Gleichung_TabPage), tr("&Gleichung X=?"));
+
+    Xmin_textLabel->setText(tr("0.0"));
+    Xmax_textLabel->setText(tr("0.0"));
+    Steuern_groupBox->setTitle(tr("Steuern"));
+    Ymax_textLabel->setText(tr("Ymax:0.0"));
+    textLabel1_2->setText(tr("xM="));
+    x_textLabel->setText(tr("0"));
+    textLabel3_2->setText(tr("yM="));
+    y_textLabel->setText(tr("0"));
+    setTextWithoutShortcut(Zeichnen_pushButton, tr("Paint"));
+    setTextWithoutShortcut(Normal_pushButton, tr("Normal"));
+    setTextWithoutShortcut(Vergroessern_pushButton, tr("Größer"));
+    setTextWithoutShortcut(Verkleinern_pushButton, tr("Kleiner"));
+    setTextWithoutShortcut(yGroesser_pushButton, tr("yGrößer"));
+    yKleiner_pushButton->setText(tr("yKleiner"));
+    setTextWithoutShortcut(yL_yR_pushButton13, tr("yL u. yR"));
+    Ymin_textLabel->setText(tr("Ymin:0.0"));
+    TabWidget->setTabText(TabWidget->indexOf(Graph_TabPage), tr("Grafik"));
+
+    HilfeListBox->clear();
+    HilfeListBox->addItem(tr("+ ........... Plus"));
+    HilfeListBox->addItem(tr("- ........... Minus"));
+    HilfeListBox->addItem(tr("* ........... Multiplikationszeichen"));
+    HilfeListBox->addItem(tr("/ ........... Divisionszeichen"));
+    HilfeListBox->addItem(tr(": ........... Divisionszeichen"));
+    HilfeListBox->addItem(tr("^ ........... Hochzeichen"));
+    HilfeListBox->addItem(tr("sqrt(x) ..... Quadratwurzel"));
+    HilfeListBox->addItem(tr("sin(x) ...... Sinus (RAD)"));
+    HilfeListBox->addItem(tr("cos(x) ...... Cosinus (RAD)"));
+    HilfeListBox->addItem(tr("tan(x) ...... Tangens (RAD)"));
+    HilfeListBox->addItem(tr("asin(x) ..... Arcsinus (RAD)"));
+    HilfeListBox->addItem(tr("acos(x) ..... Arccosinus (RAD)"));
+    HilfeListBox->addItem(tr("atan(x) ..... Arctangens (RAD)"));
+    HilfeListBox->addItem(tr("sinD(x) ..... Sinus (DEG)"));
+    HilfeListBox->addItem(tr("cosD(x) ..... Cosinus (DEG)"));
+    HilfeListBox->addItem(tr("tanD(x) ..... Tangens (DEG)"));
+    HilfeListBox->addItem(tr("asinD(x) .... Arcsinus (DEG)"));
+    HilfeListBox->addItem(tr("acosD(x) .... Arccosinus (DEG)"));
+    HilfeListBox->addItem(tr("atanD(x) .... Arctangens (DEG)"));
+    HilfeListBox->addItem(tr("log(x) ...... Logarithmus zur Basis 10"));
+    HilfeListBox->addItem(tr("ln(x) ....... Logarithmus zur Basis  e=2.718281828"));
+    HilfeListBox->addItem(tr("expz(x) ..... Expotentialfunktion 10^x=1000  expz(x)=1000"));
+    HilfeListBox->addItem(tr("expn(x) ..... Expotentialfunktion 2.718281828^x=1  expn(x)=1"));
+    HilfeListBox->addItem(tr("sinh(x) ..... Hyperbelsinus"));
+    HilfeListBox->addItem(tr("cosh(x) ..... Hyperbelcosinus"));
+    HilfeListBox->addItem(tr("tanh(x) ..... Hyperbeltangens"));
+    HilfeListBox->addItem(tr("( ........... Klammer auf"));
+    HilfeListBox->addItem(tr(") ........... Klammer  zu"));
+    HilfeListBox->addItem(tr("e ........... e=2.718281828 Konstante"));
+    HilfeListBox->addItem(tr("pi .......... pi=3.141592654 Konstante"));
+    TabWidget->setTabText(TabWidget->indexOf(Hilfe_TabPage), tr("&Hilfe"));
+
+    for (int column = 0; column < xyz_table_labels::Columns; ++column)
+        setHeaderText(GleichungenXYZ_table, Qt::Horizontal, column,
+                      tr(xyz_table_labels::Horizontal[column]));
+    for (int row = 0; row < xyz_table_labels::Rows; ++row)
+        setHeaderText(GleichungenXYZ_table, Qt::Vertical, row, tr(xyz_table_labels::Vertical[row]));
+    istGleichXYZ_pushButton->setText(tr("="));
+    istGleichXYZ_pushButton->setToolTip(QString());
+    clearTableXYZ_pushButton->setText(tr("Lösche Tabelle"));
+    clearlListBoxXYZ_pushButton->setText(tr("Lösche Ausgabe"));
+    BeispieleXYZ_pushButton->setText(tr("Beispiele"));
+    BeispieleXYZ_pushButton->setToolTip(tr("Bitte click mich!"));
+    tabWidget3->setTabText(tabWidget3->indexOf(tab), tr("GleichungenXYZ"));
+    textEdit1->setHtml(
+        tr("<html><head><meta name=\"qrichtext\" content=\"1\" /></head>"
+           "<body style=\"font-size:12pt;font-family:Sans\">\n"
+           "<p style=\"margin-top:16px\"><span style=\"font-family:Adobe "
+           "Times;font-size:20pt;font-weight:600\">"
+           "100=2*X1+3*X2+5*X3<br />"
+           " Sie dürfen in die Tabelle nur die Koeffitienten die vor X stehen eingeben.<br />"
+           "Also k1=2, k2=3 und k3=5<br />"
+           "zum Beispiel:<br /><br />"
+           "Gleichung      |              Tabelle<br />"
+           "----------------------------------------------<br />"
+           "2*x - 3*y=1    &gt;&gt;--&gt;    | 1 |   2 | -3|<br />"
+           "3*x + y  =18   &gt;&gt;--&gt;    |18|  3 |  1|<br />"
+           "</span></p>\n"
+           "</body></html>\n"));
+    tabWidget3->setTabText(tabWidget3->indexOf(tab_2), tr("Hilfe"));
+
+    menuGleichnungenX_Action->setIconText(tr("Gleichnungen_X"));
+    menuGleichnungenX_Action->setText(tr("Gleichnungen_X"));
+    menuGleichnungenX_Action->setToolTip(tr("Löst Gleichungen mit einer Unbekanten z.B. x^2=56-x"));
+    menuGleichungenXYZ_Action->setIconText(tr("Gleichungen_ XYZ "));
+    menuGleichungenXYZ_Action->setText(tr("Gleichungen_ XYZ "));
+    menuGleichungenXYZ_Action->setToolTip(
+        tr("Löst Gleichungen mit mehreren Unbekanten z.B.   x+y=12    und    x-y=2 "));
+    if (MenuBarEditor->actions().contains(PopupMenu->menuAction()))
+        PopupMenu->setTitle(tr("Menu"));
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+// The plot frame. The plot is rendered into the image it owns; paintEvent shows the
+// image at the frame's top-left corner and draws the frame over it. Opaque: it fills
+// its background itself.
+class GraphFrame : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit GraphFrame(QWidget* parent = nullptr);
+
+    QImage& image() { return m_image; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_image;
+};

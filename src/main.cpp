@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "form/application_setup.h"
+#include "form/form1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    setupApplication();
+    Form1 window;
+    window.BeispielGleichungen();
+    window.show();
+    QObject::connect(&application, &QGuiApplication::lastWindowClosed, &application,
+                     &QCoreApplication::quit);
+    return application.exec();
+}
