@@ -1,0 +1,31 @@
+#pragma once
+
+#include "solver/progress_reporter.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <vector>
+
+struct Bracket {
+    long double lower;
+    long double upper;
+};
+
+// Compiles the two sides into links and rechts.
+void setEquation(std::string_view left, std::string_view right);
+
+// Runs the scan with the given grid steps per unit and returns its brackets.
+std::vector<Bracket> scanWith(int a, int b, long double schrittweite,
+                              ProgressReporter* progress = nullptr);
+
+// Scans, then refines every bracket as the equation page does: a zero bracket is a root
+// as it stands, the others are refined and dropped when the refinement fails.
+std::vector<long double> solveWith(int a, int b, long double schrittweite);
+
+// Restores the grid step and the work flag around every test.
+class RootSearchTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
