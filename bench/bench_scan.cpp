@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <cmath>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -28,13 +30,22 @@ void reportThroughput(benchmark::State& state, int brackets) {
     state.counters["brackets"] = brackets;
 }
 
-void BM_InterpreterScan(benchmark::State& state, const char* left, const char* right) {
+int parallelScan(int a, int b) {
+    return scanBrackets(a, b, nullptr);
+}
+int sequentialScan(int a, int b) {
+    return scanBracketsSequential(a, b, nullptr);
+}
+
+// The scan on every core with the flat evaluation path, and the point-by-point reference.
+template <int (*Scan)(int, int)>
+void BM_Scan(benchmark::State& state, const char* left, const char* right) {
     setEquation(left, right);
     Schrittweite = StepsPerUnit;
     int brackets = 0;
     for (auto _ : state) {
         work = true;
-        brackets = scanBrackets(Lower, Upper, nullptr);
+        brackets = Scan(Lower, Upper);
         benchmark::DoNotOptimize(brackets);
     }
     reportThroughput(state, brackets);
@@ -54,7 +65,7 @@ long double tangentDifference(long double x) {
 }
 
 // The scan's sign-change test without progress or steep roots.
-template <long double (*Difference)(long double)> int handWrittenScan() {
+int handWrittenScan(long double (*difference)(long double)) {
     const int64_t n = static_cast<int64_t>((Upper - Lower) * StepsPerUnit);
     const long double start = Lower * StepsPerUnit;
     int brackets = 0;
@@ -63,7 +74,7 @@ template <long double (*Difference)(long double)> int handWrittenScan() {
     for (int64_t j = 0; j <= n; ++j) {
         const long double x = (start + static_cast<long double>(j)) / StepsPerUnit;
         errno = 0;
-        const long double d = Difference(x);
+        const long double d = difference(x);
         if (errno != 0) {
             continue;
         }
@@ -76,30 +87,45 @@ template <long double (*Difference)(long double)> int handWrittenScan() {
     return brackets;
 }
 
-template <long double (*Difference)(long double)> void BM_HandWrittenScan(benchmark::State& state) {
-    int brackets = 0;
-    for (auto _ : state) {
-        brackets = handWrittenScan<Difference>();
-        benchmark::DoNotOptimize(brackets);
-    }
-    reportThroughput(state, brackets);
-}
-
 } // namespace
 
-BENCHMARK_CAPTURE(BM_InterpreterScan, square_is_two, "X^2", "2")->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_HandWrittenScan, squareDifference)
-    ->Name("BM_HandWrittenScan/square_is_two")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_InterpreterScan, root_is_sine, "sqrt(x)", "sin(x)*3")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_HandWrittenScan, rootSineDifference)
-    ->Name("BM_HandWrittenScan/root_is_sine")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_InterpreterScan, tangent_is_half, "tan(x)", "0.5")
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(BM_HandWrittenScan, tangentDifference)
-    ->Name("BM_HandWrittenScan/tangent_is_half")
-    ->Unit(benchmark::kMillisecond);
+int registerAll() {
+    struct Equation {
+        const char* name;
+        const char* left;
+        const char* right;
+    };
+    const Equation equations[] = {{"square_is_two", "X^2", "2"},
+                                  {"root_is_sine", "sqrt(x)", "sin(x)*3"},
+                                  {"tangent_is_half", "tan(x)", "0.5"}};
+    long double (*const handWritten[])(long double) = {squareDifference, rootSineDifference,
+                                                       tangentDifference};
+    for (size_t i = 0; i < std::size(equations); ++i) {
+        const Equation& e = equations[i];
+        const std::string name = e.name;
+        benchmark::RegisterBenchmark(("ParallelScan/" + name).c_str(), BM_Scan<parallelScan>,
+                                     e.left, e.right)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("SequentialReferenceScan/" + name).c_str(),
+                                     BM_Scan<sequentialScan>, e.left, e.right)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark(("HandWrittenScan/" + name).c_str(),
+                                     [f = handWritten[i]](benchmark::State& state) {
+                                         int brackets = 0;
+                                         for (auto _ : state) {
+                                             brackets = handWrittenScan(f);
+                                             benchmark::DoNotOptimize(brackets);
+                                         }
+                                         reportThroughput(state, brackets);
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+    return 0;
+}
+
+const int registered = registerAll();
 
 BENCHMARK_MAIN();

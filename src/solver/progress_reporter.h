@@ -14,4 +14,7 @@ public:
     virtual bool wasCancelled() = 0;
     // Ends the phase.
     virtual void reset() = 0;
+    // Called about every 20 ms while the scan runs on worker threads: the display may
+    // serve pending events meanwhile.
+    virtual void whileWaiting() {}
 };

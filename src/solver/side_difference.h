@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interpreter/flat_program.h"
+
 // Both sides of the equation held by links and rechts, evaluated at one x.
 struct SideDifference {
     long double left;     // value of the left side
@@ -7,6 +9,31 @@ struct SideDifference {
     long double d;        // left - right
     bool failed;          // the maths library reported an error for either side
     bool skippedDivision; // either side skipped a division by zero (status 255)
+};
+
+// The two sides of the equation as a function of x.
+class DifferenceSource {
+public:
+    virtual ~DifferenceSource() = default;
+    virtual SideDifference at(long double x) const = 0;
+};
+
+// The sides held by links and rechts, through the reference evaluator.
+class ReferenceDifference final : public DifferenceSource {
+public:
+    SideDifference at(long double x) const override;
+};
+
+// The sides of two compiled records recorded as flat programs: the same values, failures
+// and statuses as the reference, faster, and safe to evaluate on several threads at once.
+class FlatDifference final : public DifferenceSource {
+public:
+    void compile(const Formelinterpreter& left, const Formelinterpreter& right);
+    SideDifference at(long double x) const override;
+
+private:
+    FlatProgram left_;
+    FlatProgram right_;
 };
 
 // Writes x into both records, then evaluates the left side and the right side; each

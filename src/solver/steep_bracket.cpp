@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-bool narrowSteepBracket(long double& a, long double& b, SideDifference atA, SideDifference atB) {
+bool narrowSteepBracket(long double& a, long double& b, SideDifference atA, SideDifference atB,
+                        const DifferenceSource& sides) {
     if (isAcceptedResidual(atA) || isAcceptedResidual(atB)) {
         return true;
     }
@@ -16,7 +17,7 @@ bool narrowSteepBracket(long double& a, long double& b, SideDifference atA, Side
         if (!(m > a && m < b)) {
             return false;
         }
-        const SideDifference atM = evaluateDifference(m);
+        const SideDifference atM = sides.at(m);
         if (atM.failed || !(std::fabs(atM.d) <= start)) {
             return false;
         }

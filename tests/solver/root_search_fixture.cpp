@@ -12,10 +12,12 @@ void setEquation(std::string_view left, std::string_view right) {
     rechts.Formel_compillieren();
 }
 
-std::vector<Bracket> scanWith(int a, int b, long double schrittweite, ProgressReporter* progress) {
+std::vector<Bracket> scanWith(int a, int b, long double schrittweite, ProgressReporter* progress,
+                              ScanPath path) {
     Schrittweite = schrittweite;
     work = true;
-    const int count = scanBrackets(a, b, progress);
+    const int count = path == ScanPath::Parallel ? scanBrackets(a, b, progress)
+                                                 : scanBracketsSequential(a, b, progress);
     std::vector<Bracket> brackets;
     for (int i = 1; i <= count; ++i) {
         brackets.push_back({XL[i], XR[i]});

@@ -15,9 +15,13 @@ struct Bracket {
 // Compiles the two sides into links and rechts.
 void setEquation(std::string_view left, std::string_view right);
 
+// The scan that runs on every core, and the point-by-point reference.
+enum class ScanPath { Parallel, Sequential };
+
 // Runs the scan with the given grid steps per unit and returns its brackets.
 std::vector<Bracket> scanWith(int a, int b, long double schrittweite,
-                              ProgressReporter* progress = nullptr);
+                              ProgressReporter* progress = nullptr,
+                              ScanPath path = ScanPath::Parallel);
 
 // Scans, then refines every bracket as the equation page does: a zero bracket is a root
 // as it stands, the others are refined and dropped when the refinement fails.

@@ -3,8 +3,11 @@
 #include "solver/progress_reporter.h"
 #include "solver/root_search_state.h"
 
+#include "solver/bracket_scan.h"
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <utility>
 #include <vector>
 
@@ -47,7 +50,7 @@ TEST_F(ScanProgressTest, ScanOfAMillionStepsReportsOnMultiplesOfTheInterval) {
     setEquation("x", "0.5");
     FakeProgress progress;
     // N = 10000 * 100 = 1,000,000 steps; interval 1,000,000 / 100 = 10,000.
-    const std::vector<Bracket> found = scanWith(0, 10000, 100, &progress);
+    const std::vector<Bracket> found = scanWith(0, 10000, 100, &progress, ScanPath::Sequential);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].lower, 0.5L);
 
@@ -66,7 +69,7 @@ TEST_F(ScanProgressTest, CancelStopsAtOnceAndKeepsTheBracketsSoFar) {
     // A sign change at every step: the k-th step stores the k-th bracket before its check.
     setEquation("cos(x*100*pi)", "0");
     FakeProgress progress(25000);
-    const std::vector<Bracket> found = scanWith(0, 10000, 100, &progress);
+    const std::vector<Bracket> found = scanWith(0, 10000, 100, &progress, ScanPath::Sequential);
     EXPECT_FALSE(work);
     EXPECT_EQ(progress.checks, 25000);
     ASSERT_EQ(found.size(), 25000u);
@@ -75,6 +78,40 @@ TEST_F(ScanProgressTest, CancelStopsAtOnceAndKeepsTheBracketsSoFar) {
         {Call::TotalSteps, 1000000}, {Call::Progress, 0},       {Call::Progress, 10000},
         {Call::Progress, 20000},     {Call::Progress, 1000000}, {Call::Reset, 0}};
     EXPECT_EQ(progress.calls, expected);
+}
+
+TEST_F(ScanProgressTest, ParallelScanReportsTheSameMultiples) {
+    setEquation("x", "0.5");
+    FakeProgress progress;
+    const std::vector<Bracket> found = scanWith(0, 10000, 100, &progress);
+    ASSERT_EQ(found.size(), 1u);
+    std::vector<std::pair<Call, int>> expected{{Call::TotalSteps, 1000000}};
+    for (int k = 0; k <= 100; ++k) {
+        expected.emplace_back(Call::Progress, k * 10000);
+    }
+    expected.emplace_back(Call::Progress, 1000000);
+    expected.emplace_back(Call::Reset, 0);
+    EXPECT_EQ(progress.calls, expected);
+    EXPECT_GE(progress.checks, 1);
+    EXPECT_TRUE(work);
+}
+
+TEST_F(ScanProgressTest, ParallelScanStopsOnCancel) {
+    // About 2e9 evaluations if it ran to the end; the cancel at the first check ends it.
+    setEquation("x^2", "2");
+    FakeProgress progress(1);
+    Schrittweite = 1000;
+    work = true;
+    const auto begin = std::chrono::steady_clock::now();
+    scanBrackets(-1000000, 1000000, &progress);
+    const auto elapsed = std::chrono::steady_clock::now() - begin;
+    EXPECT_FALSE(work);
+    EXPECT_LT(elapsed, std::chrono::seconds(2));
+    ASSERT_GE(progress.calls.size(), 3u);
+    EXPECT_EQ(progress.calls.front(), std::make_pair(Call::TotalSteps, 2000000000));
+    EXPECT_EQ(progress.calls[progress.calls.size() - 2],
+              std::make_pair(Call::Progress, 2000000000));
+    EXPECT_EQ(progress.calls.back(), std::make_pair(Call::Reset, 0));
 }
 
 TEST_F(ScanProgressTest, IntervalIsAtLeastOneStep) {
