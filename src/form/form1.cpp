@@ -1,4 +1,5 @@
 #include "form/form1.h"
+#include "form/graph_state.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -39,7 +40,11 @@ Form1::Form1(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindo
     setKeyboardOrder();
 }
 
-Form1::~Form1() = default;
+// The timers die with the window; their ids must not reach a later window.
+Form1::~Form1() {
+    normalTimer = -1;
+    KleinerGroesserTimer = -1;
+}
 
 void Form1::createMenu() {
     menuGleichnungenX_Action = new QAction(this);

@@ -14,6 +14,9 @@ public:
 
     QImage& image() { return m_image; }
 
+    // The image, made anew when its size differs; null for an empty size.
+    QImage& imageOfSize(int width, int height);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
