@@ -1,5 +1,6 @@
 #include "form/equation_progress.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 #include "form/i18n.h"
@@ -40,4 +41,12 @@ bool DialogProgress::wasCancelled() {
 
 void DialogProgress::reset() {
     dialog_->reset();
+}
+
+void DialogProgress::whileWaiting() {
+    if (dialog_->isVisible()) {
+        QCoreApplication::processEvents();
+    } else {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
 }

@@ -23,6 +23,10 @@ public:
     void setProgress(int done) override;
     bool wasCancelled() override;
     void reset() override;
+    // Serves pending events while the scan runs on other threads: all of them once the
+    // modal dialog shows, before that only those that are not user input, so that the
+    // window repaints but takes no clicks.
+    void whileWaiting() override;
 
 private:
     QProgressDialog* dialog_;

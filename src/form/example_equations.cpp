@@ -94,11 +94,6 @@ constexpr const char* BeispielTexte[] = {
 } // namespace
 
 void Form1::BeispielGleichungen() {
-    // Set up here, as main calls this once before the window is shown: a side longer than
-    // a formula text can hold can be neither typed nor pasted.
-    GleichLinks_LineEdit->setMaxLength(Formelinterpreter::MaxTextLength);
-    GleichRechts_LineEdit->setMaxLength(Formelinterpreter::MaxTextLength);
-
     int row = 0;
     for (const char* text : BeispielTexte) {
         ++row;

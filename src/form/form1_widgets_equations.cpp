@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "form/widget_setup.h"
+#include "interpreter/formelinterpreter.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ void Form1::createEquationTab() {
     GleichLinks_LineEdit = new QLineEdit(Gleichung_TabPage);
     GleichLinks_LineEdit->setObjectName("GleichLinks_LineEdit");
     widget_setup::setFontFamily(GleichLinks_LineEdit, "Adobe Courier");
+    GleichLinks_LineEdit->setMaxLength(Formelinterpreter::MaxTextLength);
     layout12->addWidget(GleichLinks_LineEdit);
     IstGleich_pushButton = new QPushButton(Gleichung_TabPage);
     IstGleich_pushButton->setObjectName("IstGleich_pushButton");
@@ -63,6 +65,7 @@ void Form1::createEquationTab() {
     GleichRechts_LineEdit = new QLineEdit(Gleichung_TabPage);
     GleichRechts_LineEdit->setObjectName("GleichRechts_LineEdit");
     widget_setup::setFontFamily(GleichRechts_LineEdit, "Adobe Courier");
+    GleichRechts_LineEdit->setMaxLength(Formelinterpreter::MaxTextLength);
     layout12->addWidget(GleichRechts_LineEdit);
 
     frame3 = new QFrame(Gleichung_TabPage);

@@ -27,7 +27,7 @@ int scanBracketsSequential(int a, int b, ProgressReporter* progress) {
     BracketStore brackets;
     // A first point that failed has no valid difference to pair with the next one.
     bool hasPrevious = !previous.failed;
-    if (hasPrevious && previous.d == 0) {
+    if (hasPrevious && isExactZero(previous)) {
         brackets.store(previousX, previousX);
     }
 
@@ -38,7 +38,7 @@ int scanBracketsSequential(int a, int b, ProgressReporter* progress) {
         if (!current.failed) {
             long double lower = 0;
             long double upper = 0;
-            if (current.d == 0) {
+            if (isExactZero(current)) {
                 brackets.store(x, x);
             } else if (hasPrevious && !brackets.full() &&
                        closesSignChange(previousX, previous, x, current, sides, lower, upper)) {

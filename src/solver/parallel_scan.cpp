@@ -41,7 +41,7 @@ public:
         if (!first.value.failed) {
             previous_ = first;
             hasPrevious_ = true;
-            if (first.value.d == 0) {
+            if (isExactZero(first.value)) {
                 store_.store(first.x, first.x);
             }
         }
@@ -155,7 +155,7 @@ private:
             }
             long double lower = 0;
             long double upper = 0;
-            if (current.d == 0) {
+            if (isExactZero(current)) {
                 keep(result, x, x);
             } else if (hasPrevious && closesSignChange(previous.x, previous.value, x, current,
                                                        sides_, lower, upper)) {

@@ -21,6 +21,12 @@ inline long double gridPoint(long double start, long double schrittweite, int64_
     return (start + static_cast<long double>(j)) / schrittweite;
 }
 
+// A grid point where d is exactly 0 is a root found as it stands, unless a division by
+// zero was skipped there: 0/0 leaves 0, which stands for no number.
+inline bool isExactZero(const SideDifference& value) {
+    return value.d == 0 && !value.skippedDivision;
+}
+
 // Decides whether the valid point (x, current) closes a sign change with the valid point
 // before it, (previousX, previous): with |d| < 3 at x the bracket is [previousX, x]; a
 // steeper sign change is narrowed through sides to a root or dropped as a pole or jump.

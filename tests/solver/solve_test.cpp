@@ -56,6 +56,7 @@ const SolveCase solveCases[] = {
     {"CloseRoots", "(x-3.0004)*(x-3.0016)", "0", 0, 10, 1000, {3.0004L, 3.0016L}, 1e-9L},
     {"RootAtFirstPoint", "x", "-5", -5, 15, 100, {-5}, 0},
     {"LogarithmNearFailedFirstPoint", "ln(x+5)", "-4", -5, 5, 100, {std::exp(-4.0L) - 5}, 1e-12L},
+    {"ZeroOverZeroIsNoRoot", "x/x", "0", -10, 10, 100, {}, 0},
 };
 
 INSTANTIATE_TEST_SUITE_P(Solve, SolveTest, testing::ValuesIn(solveCases),
