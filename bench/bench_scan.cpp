@@ -1,5 +1,6 @@
 // Grid scan throughput: the root search over the formula interpreter beside a hand-written
 // loop over the same formulas, each at step 0.001 over [-1000, 1000] (2,000,001 points).
+#include "form/example_texts.h"
 #include "interpreter/formelinterpreter.h"
 #include "solver/bracket_scan.h"
 #include "solver/root_search_state.h"
@@ -89,7 +90,35 @@ int handWrittenScan(long double (*difference)(long double)) {
 
 } // namespace
 
+// Every example equation scanned at step 0.001 over [-1000, 1000]; the brackets of all
+// of them are counted.
+template <int (*Scan)(int, int)> void BM_Catalogue(benchmark::State& state) {
+    Schrittweite = StepsPerUnit;
+    int brackets = 0;
+    for (auto _ : state) {
+        brackets = 0;
+        for (const char* text : BeispielTexte) {
+            const std::string equation = text;
+            const size_t equals = equation.find('=');
+            setEquation(equation.substr(0, equals).c_str(), equation.substr(equals + 1).c_str());
+            work = true;
+            brackets += Scan(Lower, Upper);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * GridPoints *
+                            static_cast<int64_t>(std::size(BeispielTexte)));
+    state.counters["brackets"] = brackets;
+}
+
 int registerAll() {
+    benchmark::RegisterBenchmark("ParallelScan/catalogue", BM_Catalogue<parallelScan>)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1);
+    benchmark::RegisterBenchmark("SequentialReferenceScan/catalogue", BM_Catalogue<sequentialScan>)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1);
     struct Equation {
         const char* name;
         const char* left;
