@@ -84,6 +84,24 @@ inline long double power(long double base, long double exponent) {
 
 } // namespace
 
+bool FlatProgram::readsX() const {
+    for (int i = 0; i < count; ++i) {
+        switch (ops[i].kind) {
+        case LoadX:
+        case LoadNegX:
+        case AddX:
+        case SubX:
+        case MulX:
+        case DivX:
+        case PowX:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
 // Threaded dispatch: each op jumps straight to the next op's handler through a table of
 // label addresses (a GCC extension), which predicts far better than one shared switch.
 #pragma GCC diagnostic push

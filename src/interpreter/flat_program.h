@@ -56,6 +56,10 @@ public:
 
     int opCount() const { return count; }
 
+    // True when some operation reads x; otherwise every evaluation gives the same value,
+    // errno and status.
+    bool readsX() const;
+
 private:
     friend class FlatRecorder;
 

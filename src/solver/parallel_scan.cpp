@@ -141,34 +141,43 @@ public:
     void stop() { stop_.store(true); }
 
 private:
+    // The inner loop carries only x and d from point to point; the full values of both
+    // sides, needed at a sign change and at the chunk's ends, are evaluated again there,
+    // which gives them bit for bit.
     bool scanChunk(int64_t from, int64_t to, ChunkResult& result) const {
-        Point previous;
+        long double previousX = 0;
+        long double previousD = 0;
         bool hasPrevious = false;
         for (int64_t j = from; j <= to; ++j) {
             if (j % StopCheckInterval == 0 && stop_.load(std::memory_order_relaxed)) {
                 return false;
             }
             const long double x = gridPoint(start_, s_, j);
-            const SideDifference current = sides_.at(x);
+            const Difference current = sides_.differenceAt(x);
             if (current.failed) {
                 continue;
             }
-            long double lower = 0;
-            long double upper = 0;
-            if (isExactZero(current)) {
+            if (current.d == 0 && !current.skippedDivision) {
                 keep(result, x, x);
-            } else if (hasPrevious && closesSignChange(previous.x, previous.value, x, current,
-                                                       sides_, lower, upper)) {
-                keep(result, lower, upper);
+            } else if (hasPrevious && previousD * current.d < 0) {
+                long double lower = 0;
+                long double upper = 0;
+                if (closesSignChange(previousX, sides_.at(previousX), x, sides_.at(x), sides_,
+                                     lower, upper)) {
+                    keep(result, lower, upper);
+                }
             }
             if (!hasPrevious) {
-                result.first = {x, current};
+                result.first = {x, sides_.at(x)};
                 hasPrevious = true;
             }
-            previous = {x, current};
+            previousX = x;
+            previousD = current.d;
         }
         result.hasValid = hasPrevious;
-        result.last = previous;
+        if (hasPrevious) {
+            result.last = {previousX, sides_.at(previousX)};
+        }
         return true;
     }
 

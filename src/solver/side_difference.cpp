@@ -27,18 +27,38 @@ SideDifference ReferenceDifference::at(long double x) const {
     return evaluateDifference(x);
 }
 
+void FlatDifference::Side::compile(const Formelinterpreter& f) {
+    program.compile(f);
+    constant = !program.readsX();
+    if (constant) {
+        value = program.evaluate(0, status);
+        error = errno;
+    }
+}
+
+long double FlatDifference::Side::at(long double x, bool& failed, int& outStatus) const {
+    if (constant) {
+        failed = error != 0;
+        outStatus = status;
+        return value;
+    }
+    const long double result = program.evaluate(x, outStatus);
+    failed = errno != 0;
+    return result;
+}
+
 void FlatDifference::compile(const Formelinterpreter& left, const Formelinterpreter& right) {
     left_.compile(left);
     right_.compile(right);
 }
 
 SideDifference FlatDifference::at(long double x) const {
+    bool leftFailed = false;
+    bool rightFailed = false;
     int leftStatus = 0;
     int rightStatus = 0;
-    const long double left = left_.evaluate(x, leftStatus);
-    const bool leftFailed = errno != 0;
-    const long double right = right_.evaluate(x, rightStatus);
-    const bool rightFailed = errno != 0;
+    const long double left = left_.at(x, leftFailed, leftStatus);
+    const long double right = right_.at(x, rightFailed, rightStatus);
     const bool skippedDivision = leftStatus == DivisionSkipped || rightStatus == DivisionSkipped;
     return {left, right, left - right, leftFailed || rightFailed, skippedDivision};
 }

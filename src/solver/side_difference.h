@@ -24,16 +24,39 @@ public:
     SideDifference at(long double x) const override;
 };
 
+// d alone, for the scan's inner loop.
+struct Difference {
+    long double d;
+    bool failed;
+    bool skippedDivision;
+};
+
 // The sides of two compiled records recorded as flat programs: the same values, failures
 // and statuses as the reference, faster, and safe to evaluate on several threads at once.
 class FlatDifference final : public DifferenceSource {
 public:
     void compile(const Formelinterpreter& left, const Formelinterpreter& right);
     SideDifference at(long double x) const override;
+    Difference differenceAt(long double x) const {
+        const SideDifference both = at(x);
+        return {both.d, both.failed, both.skippedDivision};
+    }
 
 private:
-    FlatProgram left_;
-    FlatProgram right_;
+    // One side: a program, or, when it does not read x, its one outcome.
+    struct Side {
+        FlatProgram program;
+        bool constant = false;
+        long double value = 0;
+        int error = 0;
+        int status = 0;
+
+        void compile(const Formelinterpreter& f);
+        long double at(long double x, bool& failed, int& status) const;
+    };
+
+    Side left_;
+    Side right_;
 };
 
 // Writes x into both records, then evaluates the left side and the right side; each
