@@ -35,6 +35,8 @@ const Equation equations[] = {
     {"RootAtFirstPoint", "x", "-5", -5, 15, 100},
     {"FailedFirstPoint", "ln(x)", "0", 0, 4, 100},
     {"DivisionByZeroGives0", "x/x", "1", -2, 2, 100},
+    {"ConstantSideSkipsADivision", "x^2", "4/0+3", -5, 5, 100},
+    {"ConstantSideCalls", "x", "sqrt(2)*ln(3)", -5, 5, 100},
     {"NaNDifference", "sqrt(x)-sqrt(x)", "0", -1, 1, 100},
     {"Jumps", "x/sqrt(x^2)", "0.5", -3, 3, 1000},
     {"ManySignChanges", "sin(x*50)", "0", -30, 30, 100},
