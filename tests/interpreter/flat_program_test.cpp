@@ -108,7 +108,7 @@ TEST(FlatProgram, RandomProgramsAgreeWithReference) {
     std::uniform_int_distribution<size_t> token(0, std::size(tokens) - 1);
     std::uniform_int_distribution<int> count(0, 40);
     std::uniform_real_distribution<double> wide(-20, 20);
-    for (int round = 0; round < 300000; ++round) {
+    for (int round = 0; round < 1000000; ++round) {
         std::string text;
         for (int n = count(random); n > 0; --n) {
             text += tokens[token(random)];
@@ -123,7 +123,7 @@ TEST(FlatProgram, RandomBytesAgreeWithReference) {
     std::uniform_int_distribution<int> byte(0, 255);
     std::uniform_int_distribution<int> printable(32, 126);
     std::uniform_int_distribution<int> length(0, 280);
-    for (int round = 0; round < 100000; ++round) {
+    for (int round = 0; round < 200000; ++round) {
         std::string text(static_cast<size_t>(length(random)), ' ');
         for (char& c : text) {
             c = static_cast<char>(round % 2 ? byte(random) : printable(random));
