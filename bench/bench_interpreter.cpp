@@ -18,36 +18,14 @@ void interpreted(benchmark::State& state, const bench::Formula& formula) {
     state.SetItemsProcessed(state.iterations());
 }
 
-void flat(benchmark::State& state, const bench::Formula& formula) {
-    static Formelinterpreter f;
-    static FlatProgram program;
-    f.setFormel(formula.text);
-    f.Formel_compillieren();
-    program.compile(f);
-    long i = 0;
-    int status = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(program.evaluate(bench::samplePoint(i++), status));
-    }
-    state.SetItemsProcessed(state.iterations());
-}
-
-void native(benchmark::State& state, const bench::Formula& formula) {
-    long i = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(formula.native(bench::samplePoint(i++)));
-    }
-    state.SetItemsProcessed(state.iterations());
-}
-
 int registerAll() {
     for (const bench::Formula& formula : bench::formulas) {
         benchmark::RegisterBenchmark((std::string("Formel_Berechnen/") + formula.name).c_str(),
                                      interpreted, formula);
-        benchmark::RegisterBenchmark((std::string("FlatProgram/") + formula.name).c_str(), flat,
-                                     formula);
-        benchmark::RegisterBenchmark((std::string("HandWritten/") + formula.name).c_str(), native,
-                                     formula);
+        benchmark::RegisterBenchmark((std::string("FlatProgram/") + formula.name).c_str(),
+                                     bench::benchmarkFlat, formula);
+        benchmark::RegisterBenchmark((std::string("HandWritten/") + formula.name).c_str(),
+                                     bench::benchmarkHandWritten, formula);
     }
     return 0;
 }

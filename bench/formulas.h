@@ -1,5 +1,10 @@
 #pragma once
 
+#include "interpreter/flat_program.h"
+#include "interpreter/formelinterpreter.h"
+
+#include <benchmark/benchmark.h>
+
 #include <cmath>
 
 // The benchmark formulas, each as the interpreter's text and written by hand in C++
@@ -9,7 +14,9 @@ namespace bench {
 inline long double pw(long double a, long double b) {
     return std::pow(static_cast<double>(a), static_cast<double>(b));
 }
-inline long double fn(double (*f)(double), long double v) { return f(static_cast<double>(v)); }
+inline long double fn(double (*f)(double), long double v) {
+    return f(static_cast<double>(v));
+}
 
 struct Formula {
     const char* name;
@@ -31,6 +38,32 @@ inline const Formula formulas[] = {
 };
 
 // Sample points sweeping [-10, 10], failing points (negative roots and bases) included.
-inline long double samplePoint(long i) { return -10 + static_cast<long double>(i % 2000) / 100; }
+inline long double samplePoint(long i) {
+    return -10 + static_cast<long double>(i % 2000) / 100;
+}
+
+// One evaluation of the formula on the flat evaluation path.
+inline void benchmarkFlat(benchmark::State& state, const Formula& formula) {
+    static Formelinterpreter f;
+    static FlatProgram program;
+    f.setFormel(formula.text);
+    f.Formel_compillieren();
+    program.compile(f);
+    long i = 0;
+    int status = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(program.evaluate(samplePoint(i++), status));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// One evaluation of the formula written by hand.
+inline void benchmarkHandWritten(benchmark::State& state, const Formula& formula) {
+    long i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(formula.native(samplePoint(i++)));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
 
 } // namespace bench

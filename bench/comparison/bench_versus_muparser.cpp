@@ -16,26 +16,6 @@ const char* const muparserTexts[] = {
     "x^2",         "x^2-2",      "sqrt(x)-sin(x)*3",       "x^x+2*x^2+1.34*x",
     "(x+4)^(1/3)", "tan(x)-0.5", "4/(x-5)-2/(x+4)+5/(x+1)"};
 
-void flat(benchmark::State& state, const bench::Formula& formula) {
-    static Formelinterpreter f;
-    static FlatProgram program;
-    f.setFormel(formula.text);
-    f.Formel_compillieren();
-    program.compile(f);
-    long i = 0;
-    int status = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(program.evaluate(bench::samplePoint(i++), status));
-    }
-}
-
-void native(benchmark::State& state, const bench::Formula& formula) {
-    long i = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(formula.native(bench::samplePoint(i++)));
-    }
-}
-
 void muparser(benchmark::State& state, const char* text) {
     mu::Parser parser;
     double x = 0;
@@ -52,8 +32,10 @@ int registerAll() {
     for (size_t k = 0; k < std::size(bench::formulas); ++k) {
         const bench::Formula& formula = bench::formulas[k];
         const std::string name = formula.name;
-        benchmark::RegisterBenchmark(("FlatProgram/" + name).c_str(), flat, formula);
-        benchmark::RegisterBenchmark(("HandWritten/" + name).c_str(), native, formula);
+        benchmark::RegisterBenchmark(("FlatProgram/" + name).c_str(), bench::benchmarkFlat,
+                                     formula);
+        benchmark::RegisterBenchmark(("HandWritten/" + name).c_str(), bench::benchmarkHandWritten,
+                                     formula);
         benchmark::RegisterBenchmark(("muparser/" + name).c_str(), muparser, muparserTexts[k]);
     }
     return 0;

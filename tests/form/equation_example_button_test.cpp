@@ -11,22 +11,13 @@
 #include <cmath>
 #include <memory>
 
+#include "equation_test_support.h"
 #include "form/example_equations.h"
 #include "form/form1.h"
 #include "qt_test_main.h"
 #include "solver/root_search_state.h"
 
 namespace {
-
-const QString Closing(71, QLatin1Char('-'));
-
-QStringList lines(const QListWidget* list) {
-    QStringList result;
-    for (int row = 0; row < list->count(); ++row) {
-        result << list->item(row)->text();
-    }
-    return result;
-}
 
 // The roots of one block: the values of its lines "X<r> = <value>", checking the numbers.
 QList<double> roots(const QStringList& block) {
@@ -67,10 +58,8 @@ private slots:
 void EquationExampleButtonTest::init() {
     Schrittweite = 100;
     Index_Beispiel = 0;
-    form = std::make_unique<Form1>();
-    form->BeispielGleichungen();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = startWindow<Form1>();
+    QVERIFY(form != nullptr);
 }
 
 void EquationExampleButtonTest::catalogueIsBuiltOnce() {

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "equation_test_support.h"
 #include "form/application_setup.h"
 #include "form/form1.h"
 
@@ -19,16 +20,6 @@ namespace {
 
 // Set in the environment of the child that runs one request and prints its lines.
 const char* const ChildVariable = "QUINT_EQUATION_LOCALE_CHILD";
-
-const QString Closing(71, QLatin1Char('-'));
-
-QStringList lines(const QListWidget* list) {
-    QStringList result;
-    for (int row = 0; row < list->count(); ++row) {
-        result << list->item(row)->text();
-    }
-    return result;
-}
 
 // Types the two sides into the window and presses "=".
 void solve(Form1& form, const QString& left, const QString& right) {

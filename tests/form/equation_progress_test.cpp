@@ -15,6 +15,7 @@
 #include <cmath>
 #include <memory>
 
+#include "equation_test_support.h"
 #include "form/equation_page.h"
 #include "form/example_equations.h"
 #include "form/form1.h"
@@ -22,16 +23,6 @@
 #include "solver/root_search_state.h"
 
 namespace {
-
-const QString Closing(71, QLatin1Char('-'));
-
-QStringList lines(const QListWidget* list) {
-    QStringList result;
-    for (int row = 0; row < list->count(); ++row) {
-        result << list->item(row)->text();
-    }
-    return result;
-}
 
 // A window that asks the progress dialog to cancel while it refines bracket number
 // cancelAt (from 1), as a click on the dialog's button would.
@@ -111,10 +102,8 @@ private slots:
 void EquationProgressTest::init() {
     Schrittweite = 100;
     Index_Beispiel = 0;
-    form = std::make_unique<CancellingForm>();
-    form->BeispielGleichungen();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = startWindow<CancellingForm>();
+    QVERIFY(form != nullptr);
 }
 
 void EquationProgressTest::firstRequestCreatesTheDialog() {

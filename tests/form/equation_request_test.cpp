@@ -12,24 +12,13 @@
 
 #include <memory>
 
+#include "equation_test_support.h"
 #include "form/equation_page.h"
 #include "form/form1.h"
 #include "qt_test_main.h"
 #include "solver/root_search_state.h"
 
-namespace {
-
-const QString Closing(71, QLatin1Char('-'));
-
-QStringList lines(const QListWidget* list) {
-    QStringList result;
-    for (int row = 0; row < list->count(); ++row) {
-        result << list->item(row)->text();
-    }
-    return result;
-}
-
-} // namespace
+namespace {} // namespace
 
 class EquationRequestTest : public QObject {
     Q_OBJECT
@@ -69,10 +58,8 @@ private slots:
 
 void EquationRequestTest::init() {
     Schrittweite = 100;
-    form = std::make_unique<Form1>();
-    form->BeispielGleichungen();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = startWindow<Form1>();
+    QVERIFY(form != nullptr);
 }
 
 void EquationRequestTest::requestWritesItsBlock_data() {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <unistd.h>
 
+#include "equation_test_support.h"
 #include "form/application_setup.h"
 #include "form/form1.h"
 #include "solver/root_search_state.h"
@@ -61,10 +62,8 @@ private slots:
 
 void EquationStepTest::init() {
     Schrittweite = 100;
-    form = std::make_unique<Form1>();
-    form->BeispielGleichungen();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = startWindow<Form1>();
+    QVERIFY(form != nullptr);
 }
 
 void EquationStepTest::stepButtonsPrintTheStep() {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "equation_test_support.h"
 #include "example_catalogue_expectations.h"
 #include "form/form1.h"
 #include "qt_test_main.h"
@@ -91,10 +92,8 @@ private slots:
 };
 
 void ExampleCatalogueTest::initTestCase() {
-    form = std::make_unique<Form1>();
-    form->BeispielGleichungen();
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    form = startWindow<Form1>();
+    QVERIFY(form != nullptr);
 
     QCOMPARE(form->Mitte_spinBox->value(), 0);
     QCOMPARE(form->Delta_spinBox->value(), 1000);
