@@ -102,110 +102,101 @@ bool FlatProgram::readsX() const {
     return false;
 }
 
-// Threaded dispatch: each op jumps straight to the next op's handler through a table of
-// label addresses (a GCC extension), which predicts far better than one shared switch.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wpedantic"
-
+// The accumulator stays in a register of the floating-point unit from one operation to
+// the next; the registers live in memory and are touched only by spills, fills and the
+// R forms, which keeps the chain of dependent operations out of memory.
 long double FlatProgram::evaluate(long double x, int& status) const {
-    static void* const handlers[] = {
-        &&loadConst, &&loadX, &&loadNegX, &&addR, &&addC,     &&addX, &&subR,
-        &&subC,      &&subX,  &&mulR,     &&mulC, &&mulX,     &&divR, &&divC,
-        &&divX,      &&powR,  &&powC,     &&powX, &&function,
-    };
     long double r[MaxRegisters];
+    long double a = 0;
     const long double* const c = constants;
     int& error = errno;
     int divisionSkipped = 0;
-    const Op* o = ops;
-    const Op* const end = ops + count;
     error = 0;
-
-#define NEXT()                                                                                     \
-    do {                                                                                           \
-        if (++o == end)                                                                            \
-            goto done;                                                                             \
-        goto* handlers[o->kind];                                                                   \
-    } while (0)
-#define CHECK_ERRNO_THEN_NEXT()                                                                    \
-    do {                                                                                           \
-        if (error != 0)                                                                            \
-            goto failed;                                                                           \
-        NEXT();                                                                                    \
-    } while (0)
-
-    if (o == end) {
-        goto done;
+    for (const Op *o = ops, *end = ops + count; o != end; ++o) {
+        switch (o->kind) {
+        case LoadConst:
+            a = c[o->src];
+            continue;
+        case LoadX:
+            a = x;
+            continue;
+        case LoadNegX:
+            a = -x;
+            continue;
+        case AddR:
+            a += r[o->src];
+            continue;
+        case AddC:
+            a += c[o->src];
+            continue;
+        case AddX:
+            a += x;
+            continue;
+        case SubR:
+            a -= r[o->src];
+            continue;
+        case SubC:
+            a -= c[o->src];
+            continue;
+        case SubX:
+            a -= x;
+            continue;
+        case MulR:
+            a *= r[o->src];
+            continue;
+        case MulC:
+            a *= c[o->src];
+            continue;
+        case MulX:
+            a *= x;
+            continue;
+        case DivR:
+            divisionSkipped |= divide(a, r[o->src]);
+            continue;
+        case DivC:
+            divisionSkipped |= divide(a, c[o->src]);
+            continue;
+        case DivX:
+            divisionSkipped |= divide(a, x);
+            continue;
+        case SubRev:
+            a = r[o->src] - a;
+            continue;
+        case DivRev:
+            if (a == 0) {
+                divisionSkipped = 1;
+                a = r[o->src];
+            } else {
+                a = r[o->src] / a;
+            }
+            continue;
+        case Fill:
+            a = r[o->src];
+            continue;
+        case Spill:
+            r[o->dst] = a;
+            continue;
+        case PowR:
+            a = power(a, r[o->src]);
+            break;
+        case PowC:
+            a = power(a, c[o->src]);
+            break;
+        case PowX:
+            a = power(a, x);
+            break;
+        case PowRev:
+            a = power(r[o->src], a);
+            break;
+        case Function:
+            a = applyFunction(o->code, a);
+            break;
+        }
+        if (error != 0) {
+            status = error;
+            return 0;
+        }
     }
-    goto* handlers[o->kind];
-
-loadConst:
-    r[o->dst] = c[o->src];
-    NEXT();
-loadX:
-    r[o->dst] = x;
-    NEXT();
-loadNegX:
-    r[o->dst] = -x;
-    NEXT();
-addR:
-    r[o->dst] += r[o->src];
-    NEXT();
-addC:
-    r[o->dst] += c[o->src];
-    NEXT();
-addX:
-    r[o->dst] += x;
-    NEXT();
-subR:
-    r[o->dst] -= r[o->src];
-    NEXT();
-subC:
-    r[o->dst] -= c[o->src];
-    NEXT();
-subX:
-    r[o->dst] -= x;
-    NEXT();
-mulR:
-    r[o->dst] *= r[o->src];
-    NEXT();
-mulC:
-    r[o->dst] *= c[o->src];
-    NEXT();
-mulX:
-    r[o->dst] *= x;
-    NEXT();
-divR:
-    divisionSkipped |= divide(r[o->dst], r[o->src]);
-    NEXT();
-divC:
-    divisionSkipped |= divide(r[o->dst], c[o->src]);
-    NEXT();
-divX:
-    divisionSkipped |= divide(r[o->dst], x);
-    NEXT();
-powR:
-    r[o->dst] = power(r[o->dst], r[o->src]);
-    CHECK_ERRNO_THEN_NEXT();
-powC:
-    r[o->dst] = power(r[o->dst], c[o->src]);
-    CHECK_ERRNO_THEN_NEXT();
-powX:
-    r[o->dst] = power(r[o->dst], x);
-    CHECK_ERRNO_THEN_NEXT();
-function:
-    r[o->dst] = applyFunction(o->code, r[o->dst]);
-    CHECK_ERRNO_THEN_NEXT();
-
-#undef CHECK_ERRNO_THEN_NEXT
-#undef NEXT
-
-done:
     status = divisionSkipped ? 255 : 0;
-    return r[0];
-failed:
-    status = error;
-    return 0;
+    return a;
 }
-
-#pragma GCC diagnostic pop

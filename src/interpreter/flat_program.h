@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
-// A compiled formula's evaluation recorded once as a straight sequence of register
-// operations. The evaluator's control flow depends only on the codes, never on the
-// values, so running this sequence gives the value, errno and status of
-// Formel_Berechnen bit for bit, without recursion or look-ahead. Reentrant: evaluate()
-// keeps its registers on the stack, so copies may run on several threads.
+// A compiled formula's evaluation recorded once as a straight sequence of operations on
+// an accumulator and a few registers. The evaluator's control flow depends only on the codes, never
+// on the values, so running this sequence gives the value, errno and status of Formel_Berechnen bit
+// for bit, without recursion or look-ahead. Reentrant: evaluate() keeps its registers on the stack,
+// so copies may run on several threads.
 class FlatProgram {
 public:
     // Records the program of f, which must be compiled.
@@ -18,29 +18,36 @@ public:
     // status is the Fehlercode Formel_Berechnen would leave: 0, 255, EDOM or ERANGE.
     long double evaluate(long double x, int& status) const;
 
-    // Binary operations come in three forms by their right operand: a register (R),
-    // a constant (C) or x (X). Division skips a zero divisor and sets status 255; Pow
-    // and Function call the double-precision library and may end the evaluation.
+    // Every operation works on the accumulator a. Binary operations come in three forms by
+    // their right operand: a register (R: r[src]), a constant (C: constants[src]) or x (X);
+    // the reversed forms take the register as their left operand. Division skips a zero
+    // divisor and sets status 255; Pow and Function call the double-precision library and
+    // may end the evaluation.
     enum Kind : uint8_t {
-        LoadConst, // r[dst] = constants[src]
-        LoadX,     // r[dst] = x
-        LoadNegX,  // r[dst] = -x
-        AddR,
+        LoadConst, // a = constants[src]
+        LoadX,     // a = x
+        LoadNegX,  // a = -x
+        AddR,      // a += operand
         AddC,
-        AddX, // r[dst] += operand
-        SubR,
+        AddX,
+        SubR, // a -= operand
         SubC,
-        SubX, // r[dst] -= operand
-        MulR,
+        SubX,
+        MulR, // a *= operand
         MulC,
-        MulX, // r[dst] *= operand
-        DivR,
+        MulX,
+        DivR, // a /= operand, unless operand is 0
         DivC,
-        DivX, // r[dst] /= operand, unless operand is 0
-        PowR,
+        DivX,
+        PowR, // a = pow(a, operand)
         PowC,
-        PowX,     // r[dst] = pow(r[dst], operand)
-        Function, // r[dst] = function `code` of r[dst]
+        PowX,
+        Function, // a = function `code` of a
+        SubRev,   // a = r[src] - a
+        DivRev,   // a = r[src] / a, or r[src] when a is 0
+        PowRev,   // a = pow(r[src], a)
+        Fill,     // a = r[src]
+        Spill,    // r[dst] = a
     };
 
     struct Op {
@@ -50,9 +57,11 @@ public:
         uint16_t src;
     };
 
-    // Every code causes at most two ops; every level at most one register.
-    static constexpr int MaxOps = 2 * Formelinterpreter::ProgramSize + 2;
+    // Every code causes at most two register operations; every level at most one register.
+    static constexpr int MaxRegisterOps = 2 * Formelinterpreter::ProgramSize + 2;
     static constexpr int MaxRegisters = Formelinterpreter::ProgramSize + 2;
+    // On the accumulator each becomes at most a spill, a fill and itself, plus a final fill.
+    static constexpr int MaxOps = 3 * MaxRegisterOps + 1;
 
     int opCount() const { return count; }
 
@@ -64,7 +73,7 @@ private:
     friend class FlatRecorder;
 
     Op ops[MaxOps];
-    long double constants[MaxOps];
+    long double constants[MaxRegisterOps];
     int count = 0;
     int constantCount = 0;
 };

@@ -2,6 +2,8 @@
 
 #include "interpreter/konstanten.h"
 
+#include <algorithm>
+
 // Walks a compiled program exactly as Formelinterpreter::Rechnen does (the same
 // consumption of codes, the same level stack, the same return tests), but instead of
 // computing values it records which operation each step would perform on which register.
@@ -15,10 +17,81 @@ public:
         const int result = allocate();
         loadConstant(result, 0);
         level(result);
+        moveToAccumulator();
     }
 
 private:
     using Op = FlatProgram::Op;
+    using Kind = FlatProgram::Kind;
+
+    static bool readsRegister(Kind kind) {
+        return kind == FlatProgram::AddR || kind == FlatProgram::SubR ||
+               kind == FlatProgram::MulR || kind == FlatProgram::DivR || kind == FlatProgram::PowR;
+    }
+
+    // The same operation with its operands exchanged: a = r[src] op a.
+    static Kind reversed(Kind kind) {
+        switch (kind) {
+        case FlatProgram::SubR:
+            return FlatProgram::SubRev;
+        case FlatProgram::DivR:
+            return FlatProgram::DivRev;
+        case FlatProgram::PowR:
+            return FlatProgram::PowRev;
+        default:
+            return kind; // addition and multiplication commute
+        }
+    }
+
+    void append(Kind kind, int dst, int src, unsigned char fn = 0) {
+        out.ops[out.count++] = Op{kind, fn, static_cast<uint16_t>(dst), static_cast<uint16_t>(src)};
+    }
+
+    // Rewrites the recorded register operations (each updating r[dst]) to work on an
+    // accumulator that holds one register's value at a time: a register is spilled when
+    // the accumulator moves on, filled when an operation needs it back, and an operation
+    // whose right operand the accumulator holds runs reversed instead. Register 0, the
+    // value of the whole formula, is in the accumulator at the end.
+    void moveToAccumulator() {
+        Op recorded[FlatProgram::MaxRegisterOps];
+        const int recordedCount = out.count;
+        std::copy(out.ops, out.ops + recordedCount, recorded);
+        out.count = 0;
+
+        int held = -1;
+        bool unsaved = false;
+        auto spill = [&] {
+            if (held >= 0 && unsaved) {
+                append(FlatProgram::Spill, held, 0);
+            }
+            unsaved = false;
+        };
+
+        for (int i = 0; i < recordedCount; ++i) {
+            const Op& op = recorded[i];
+            if (isLoad(op.kind)) {
+                if (held != op.dst) {
+                    spill();
+                }
+                append(op.kind, op.dst, op.src);
+            } else if (held == op.dst) {
+                append(op.kind, op.dst, op.src, op.code);
+            } else if (readsRegister(op.kind) && held == op.src) {
+                spill();
+                append(reversed(op.kind), op.dst, op.dst);
+            } else {
+                spill();
+                append(FlatProgram::Fill, op.dst, op.dst);
+                append(op.kind, op.dst, op.src, op.code);
+            }
+            held = op.dst;
+            unsaved = true;
+        }
+        if (held != 0) {
+            spill();
+            append(FlatProgram::Fill, 0, 0);
+        }
+    }
 
     const Formelinterpreter& f;
     FlatProgram& out;
