@@ -91,6 +91,35 @@ private:
             spill();
             append(FlatProgram::Fill, 0, 0);
         }
+        dropUnreadSpills();
+    }
+
+    static bool readsMemory(Kind kind) {
+        return readsRegister(kind) || kind == FlatProgram::SubRev || kind == FlatProgram::DivRev ||
+               kind == FlatProgram::PowRev || kind == FlatProgram::Fill;
+    }
+
+    // Removes the spills whose value no later operation reads from memory.
+    void dropUnreadSpills() {
+        bool read[FlatProgram::MaxRegisters] = {};
+        bool keep[FlatProgram::MaxOps];
+        for (int i = out.count - 1; i >= 0; --i) {
+            const Op& op = out.ops[i];
+            keep[i] = true;
+            if (op.kind == FlatProgram::Spill) {
+                keep[i] = read[op.dst];
+                read[op.dst] = false;
+            } else if (readsMemory(op.kind)) {
+                read[op.src] = true;
+            }
+        }
+        int kept = 0;
+        for (int i = 0; i < out.count; ++i) {
+            if (keep[i]) {
+                out.ops[kept++] = out.ops[i];
+            }
+        }
+        out.count = kept;
     }
 
     const Formelinterpreter& f;
