@@ -37,10 +37,7 @@ class FlatDifference final : public DifferenceSource {
 public:
     void compile(const Formelinterpreter& left, const Formelinterpreter& right);
     SideDifference at(long double x) const override;
-    Difference differenceAt(long double x) const {
-        const SideDifference both = at(x);
-        return {both.d, both.failed, both.skippedDivision};
-    }
+    Difference differenceAt(long double x) const;
 
 private:
     // One side: a program, or, when it does not read x, its one outcome.
