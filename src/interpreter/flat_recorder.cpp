@@ -1,5 +1,7 @@
 #include "interpreter/flat_program.h"
 
+#include "interpreter/code_classes.h"
+
 #include "interpreter/konstanten.h"
 
 #include <algorithm>
@@ -155,30 +157,9 @@ private:
         emit(FlatProgram::LoadConst, dst, out.constantCount++);
     }
 
-    static bool isOperator(unsigned char c) {
-        return c == '+' || c == '-' || c == '*' || c == '/' || c == ':' || c == '^';
-    }
-    static bool isAdditive(unsigned char c) { return c == '+' || c == '-'; }
-    static bool isMultiplicative(unsigned char c) { return c == '*' || c == '/' || c == ':'; }
-    static bool isFunction(unsigned char c) {
-        return c >= Formelinterpreter::Sin && c <= Formelinterpreter::ExpN && c != 147;
-    }
-    static bool isOperand(unsigned char c) {
-        return c == '(' || c == Formelinterpreter::Number || c == Formelinterpreter::ConstPi ||
-               c == Formelinterpreter::ConstE || c == Formelinterpreter::VarX || isFunction(c);
-    }
-
     bool mustReturn() const {
-        if (depth <= 0) {
-            return false;
-        }
-        const int top = stack[depth];
-        const unsigned char next = code(pointer + 1);
-        if ((top == Formelinterpreter::LevelTerm || top == Formelinterpreter::LevelPower) &&
-            (isAdditive(next) || next == ')')) {
-            return true;
-        }
-        return top == Formelinterpreter::LevelPower && isMultiplicative(next);
+        const int top = depth > 0 ? stack[depth] : 0;
+        return code_classes::levelEndsBefore(depth, top, code(pointer + 1));
     }
 
     void push(int value) {
@@ -300,9 +281,9 @@ private:
         }
         ++pointer;
         unsigned char c = code(pointer);
-        if (isOperand(c)) {
+        if (code_classes::isOperand(c)) {
             operand(c, wert);
-        } else if (isOperator(c)) {
+        } else if (code_classes::isOperator(c)) {
             op = c;
         } else if (c == ')') {
             pop();
@@ -316,12 +297,12 @@ private:
             }
             ++pointer;
             c = code(pointer);
-            if (isOperand(c)) {
+            if (code_classes::isOperand(c)) {
                 operand(c, zahl.reg);
                 zahl.written = true;
                 zahl.folded = false;
                 zahlDa = true;
-            } else if (isOperator(c)) {
+            } else if (code_classes::isOperator(c)) {
                 op = c;
             } else if (c == ')') {
                 pop();
@@ -330,9 +311,10 @@ private:
 
             for (;;) {
                 const unsigned char next = code(pointer + 1);
-                if ((isAdditive(op) || isMultiplicative(op)) && next == '^') {
+                if ((code_classes::isAdditive(op) || code_classes::isMultiplicative(op)) &&
+                    next == '^') {
                     push(Formelinterpreter::LevelPower);
-                } else if (isAdditive(op) && isMultiplicative(next)) {
+                } else if (code_classes::isAdditive(op) && code_classes::isMultiplicative(next)) {
                     push(Formelinterpreter::LevelTerm);
                 } else {
                     break;

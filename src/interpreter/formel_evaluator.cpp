@@ -1,3 +1,4 @@
+#include "interpreter/code_classes.h"
 #include "interpreter/formelinterpreter.h"
 #include "interpreter/konstanten.h"
 
@@ -8,22 +9,7 @@
 // Target to which a failing evaluation is abandoned; evaluations never nest.
 std::jmp_buf jmppuffer;
 
-namespace {
-
-bool isOperator(unsigned char c) {
-    return c == '+' || c == '-' || c == '*' || c == '/' || c == ':' || c == '^';
-}
-bool isAdditive(unsigned char c) {
-    return c == '+' || c == '-';
-}
-bool isMultiplicative(unsigned char c) {
-    return c == '*' || c == '/' || c == ':';
-}
-bool isFunction(unsigned char c) {
-    return c >= Formelinterpreter::Sin && c <= Formelinterpreter::ExpN && c != 147;
-}
-
-} // namespace
+using namespace code_classes;
 
 long double Formelinterpreter::Formel_Berechnen() {
     ProgrammZeiger = 0;
@@ -38,18 +24,9 @@ long double Formelinterpreter::Formel_Berechnen() {
     return Rechnen(0);
 }
 
-// A level returns without consuming the look-ahead when it belongs to an enclosing level:
-// + - ) end a term or power level, * / : end a power level.
 bool Formelinterpreter::mustReturn() const {
-    if (StapelTiefe <= 0) {
-        return false;
-    }
-    const int top = Stapel[StapelTiefe];
-    const unsigned char next = codeAt(ProgrammZeiger + 1);
-    if ((top == LevelTerm || top == LevelPower) && (isAdditive(next) || next == CloseParen)) {
-        return true;
-    }
-    return top == LevelPower && isMultiplicative(next);
+    const int top = StapelTiefe > 0 ? Stapel[StapelTiefe] : 0;
+    return levelEndsBefore(StapelTiefe, top, codeAt(ProgrammZeiger + 1));
 }
 
 // Depth may fall below zero after an unmatched ")"; such levels are never stored or read.
@@ -166,8 +143,7 @@ long double Formelinterpreter::Rechnen(long double Wert) {
     }
     ++ProgrammZeiger;
     unsigned char code = codeAt(ProgrammZeiger);
-    if (code == OpenParen || code == Number || code == ConstPi || code == ConstE || code == VarX ||
-        isFunction(code)) {
+    if (isOperand(code)) {
         Wert = operand(code);
     } else if (isOperator(code)) {
         Operator = code;
@@ -183,8 +159,7 @@ long double Formelinterpreter::Rechnen(long double Wert) {
         }
         ++ProgrammZeiger;
         code = codeAt(ProgrammZeiger);
-        if (code == OpenParen || code == Number || code == ConstPi || code == ConstE ||
-            code == VarX || isFunction(code)) {
+        if (isOperand(code)) {
             Zahl = operand(code);
             ZahlDa = true;
         } else if (isOperator(code)) {

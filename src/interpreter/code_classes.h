@@ -1,0 +1,45 @@
+#pragma once
+
+#include "interpreter/formelinterpreter.h"
+
+// Classes of program codes, shared by the evaluator and by the recorder of the flat path,
+// which must walk a program exactly alike.
+namespace code_classes {
+
+inline bool isAdditive(unsigned char c) {
+    return c == '+' || c == '-';
+}
+inline bool isMultiplicative(unsigned char c) {
+    return c == '*' || c == '/' || c == ':';
+}
+inline bool isOperator(unsigned char c) {
+    return isAdditive(c) || isMultiplicative(c) || c == '^';
+}
+inline bool isFunction(unsigned char c) {
+    return c >= Formelinterpreter::Sin && c <= Formelinterpreter::ExpN && c != 147;
+}
+// Codes that give a value: numbers, constants, x, groups and functions.
+inline bool isOperand(unsigned char c) {
+    return c == '(' || c == Formelinterpreter::Number || c == Formelinterpreter::ConstPi ||
+           c == Formelinterpreter::ConstE || c == Formelinterpreter::VarX || isFunction(c);
+}
+
+// A level returns without consuming the look-ahead when it belongs to an enclosing level:
+// + - ) end a term or power level, * / : end a power level. depth is the level stack's
+// depth and top its top entry, read only while depth > 0.
+inline bool levelEndsBefore(int depth, int top, unsigned char next) {
+    if (depth <= 0) {
+        return false;
+    }
+    if ((top == Formelinterpreter::LevelTerm || top == Formelinterpreter::LevelPower) &&
+        (isAdditive(next) || next == ')')) {
+        return true;
+    }
+    return top == Formelinterpreter::LevelPower && isMultiplicative(next);
+}
+
+} // namespace code_classes
+
+// The standard function of a function code applied to an evaluated argument: the formula
+// of its routine (SINUS ... EXP_N), one definition for both evaluation paths.
+long double applyFunction(unsigned char code, long double v);
