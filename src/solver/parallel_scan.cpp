@@ -153,7 +153,7 @@ private:
                 return false;
             }
             const long double x = gridPoint(start_, s_, j);
-            const Difference current = sides_.differenceAt(x);
+            const SideDifference current = sides_.at(x);
             if (current.failed) {
                 continue;
             }

@@ -62,14 +62,3 @@ SideDifference FlatDifference::at(long double x) const {
     const bool skippedDivision = leftStatus == DivisionSkipped || rightStatus == DivisionSkipped;
     return {left, right, left - right, leftFailed || rightFailed, skippedDivision};
 }
-
-Difference FlatDifference::differenceAt(long double x) const {
-    bool leftFailed = false;
-    bool rightFailed = false;
-    int leftStatus = 0;
-    int rightStatus = 0;
-    const long double left = left_.at(x, leftFailed, leftStatus);
-    const long double right = right_.at(x, rightFailed, rightStatus);
-    return {left - right, leftFailed || rightFailed,
-            leftStatus == DivisionSkipped || rightStatus == DivisionSkipped};
-}

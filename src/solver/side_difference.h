@@ -24,20 +24,12 @@ public:
     SideDifference at(long double x) const override;
 };
 
-// d alone, for the scan's inner loop.
-struct Difference {
-    long double d;
-    bool failed;
-    bool skippedDivision;
-};
-
 // The sides of two compiled records recorded as flat programs: the same values, failures
 // and statuses as the reference, faster, and safe to evaluate on several threads at once.
 class FlatDifference final : public DifferenceSource {
 public:
     void compile(const Formelinterpreter& left, const Formelinterpreter& right);
     SideDifference at(long double x) const override;
-    Difference differenceAt(long double x) const;
 
 private:
     // One side: a program, or, when it does not read x, its one outcome.
