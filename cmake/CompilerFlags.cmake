@@ -2,7 +2,8 @@
 add_compile_options(-Wall -Wextra -Wpedantic)
 
 # The evaluator reads errno after libm calls. GCC otherwise assumes that sin, cos
-# and tan never set errno and drops the test. Never use -ffast-math or -fno-math-errno.
+# and tan never set errno and drops the test. No option that lets the compiler assume
+# errno is left alone (the fast-math family) may be added.
 add_compile_options(-fno-builtin-sin -fno-builtin-cos -fno-builtin-tan)
 
 if(QUINT_SANITIZE)
