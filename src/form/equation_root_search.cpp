@@ -5,7 +5,7 @@
 #include "form/equation_page.h"
 #include "form/equation_progress.h"
 #include "solver/bracket_scan.h"
-#include "solver/regula_falsi.h"
+#include "solver/root_refinement.h"
 
 int Form1::X_ungefaehr(int a, int b) {
     if (!porgressDialog) {

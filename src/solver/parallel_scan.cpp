@@ -1,8 +1,7 @@
 #include "solver/bracket_scan.h"
 
-#include "interpreter/formelinterpreter.h"
-#include "solver/root_search_state.h"
-#include "solver/scan_grid.h"
+#include "solver/event_analysis.h"
+#include "solver/sign_change_tracker.h"
 
 #include <algorithm>
 #include <atomic>
@@ -18,70 +17,59 @@ namespace {
 constexpr int64_t StopCheckInterval = 4096;
 // The waiting thread wakes this often to report progress and ask for a cancel.
 constexpr std::chrono::milliseconds PollInterval(20);
+// A chunk keeps its first grid point and its first two valid points for the join.
+constexpr int HeadSize = 3;
 
-struct Point {
+struct GridSample {
+    int64_t j = 0;
     long double x = 0;
     SideDifference value{};
 };
 
-// What one chunk of the grid found. The sign change from the last valid point before the
-// chunk to its first valid point is decided when the chunks are joined in order.
+// What one chunk of the grid found on its own. The places that involve points before the
+// chunk are found when the chunks are joined in order, from the chunk's first points.
 struct ChunkResult {
     bool done = false;
-    bool hasValid = false;
-    Point first;
-    Point last;
-    std::vector<std::pair<long double, long double>> brackets;
+    GridSample head[HeadSize];
+    int headCount = 0;
+    SignChangeTracker tracker;
+    BracketList brackets{MaxBrackets};
 };
 
 // The scan state carried from chunk to chunk while they are joined in the order of x.
 class Joiner {
 public:
-    Joiner(const FlatDifference& sides, Point first) : sides_(sides) {
-        if (!first.value.failed) {
-            previous_ = first;
-            hasPrevious_ = true;
-            if (isExactZero(first.value)) {
-                store_.store(first.x, first.x);
-            }
-        }
+    Joiner(const DifferenceSource& sides, BracketList& store, const GridSample& first)
+        : analysis_(sides, store), store_(store) {
+        tracker_.feed(first.j, first.x, first.value, analysis_);
     }
 
-    void join(ChunkResult& chunk) {
-        if (!chunk.hasValid) {
-            return;
+    void join(ChunkResult& chunk, int64_t start) {
+        EarlierPlaces earlier(analysis_, start);
+        for (int i = 0; i < chunk.headCount; ++i) {
+            const GridSample& s = chunk.head[i];
+            tracker_.feed(s.j, s.x, s.value, earlier);
         }
-        long double lower = 0;
-        long double upper = 0;
-        if (hasPrevious_ && !store_.full() &&
-            closesSignChange(previous_.x, previous_.value, chunk.first.x, chunk.first.value, sides_,
-                             lower, upper)) {
-            store_.store(lower, upper);
+        tracker_.continueWith(chunk.tracker);
+        for (const RootBracket& bracket : chunk.brackets.brackets()) {
+            store_.add(bracket);
         }
-        for (const auto& [from, to] : chunk.brackets) {
-            store_.store(from, to);
-        }
-        std::vector<std::pair<long double, long double>>().swap(chunk.brackets);
-        previous_ = chunk.last;
-        hasPrevious_ = true;
+        chunk.brackets = BracketList(MaxBrackets);
     }
 
     bool full() const { return store_.full(); }
-    int count() const { return store_.count(); }
 
 private:
-    const FlatDifference& sides_;
-    BracketStore store_;
-    Point previous_;
-    bool hasPrevious_ = false;
+    SignChangeTracker tracker_;
+    EventAnalysis analysis_;
+    BracketList& store_;
 };
 
 class ParallelScan {
 public:
-    ParallelScan(const FlatDifference& sides, long double start, long double s, int64_t n,
-                 int64_t chunkSize)
-        : sides_(sides), start_(start), s_(s), n_(n), chunkSize_(std::max<int64_t>(1, chunkSize)),
-          chunks_(static_cast<size_t>((n + chunkSize_ - 1) / chunkSize_)) {}
+    ParallelScan(const DifferenceSource& sides, const ScanGrid& grid, int64_t chunkSize)
+        : sides_(sides), grid_(grid), chunkSize_(std::max<int64_t>(1, chunkSize)),
+          chunks_(static_cast<size_t>((grid.n + chunkSize_ - 1) / chunkSize_)) {}
 
     size_t chunkCount() const { return chunks_.size(); }
 
@@ -92,8 +80,8 @@ public:
             if (k >= chunks_.size() || stop_.load(std::memory_order_relaxed)) {
                 return;
             }
-            const int64_t from = 1 + static_cast<int64_t>(k) * chunkSize_;
-            const int64_t to = std::min(n_, from + chunkSize_ - 1);
+            const int64_t from = chunkStart(k);
+            const int64_t to = std::min(grid_.n, from + chunkSize_ - 1);
             const bool completed = scanChunk(from, to, chunks_[k]);
             {
                 const std::lock_guard lock(mutex_);
@@ -118,7 +106,7 @@ public:
                     return joined_ < chunks_.size();
                 }
             }
-            joiner.join(chunks_[joined_]);
+            joiner.join(chunks_[joined_], chunkStart(joined_));
             ++joined_;
         }
     }
@@ -136,61 +124,35 @@ public:
     }
 
     // Grid index of the last point of the joined chunks.
-    int64_t joinedUpTo() const { return std::min(n_, static_cast<int64_t>(joined_) * chunkSize_); }
+    int64_t joinedUpTo() const {
+        return std::min(grid_.n, static_cast<int64_t>(joined_) * chunkSize_);
+    }
 
     void stop() { stop_.store(true); }
 
 private:
-    // The inner loop carries only x and d from point to point; the full values of both
-    // sides, needed at a sign change and at the chunk's ends, are evaluated again there,
-    // which gives them bit for bit.
+    int64_t chunkStart(size_t k) const { return 1 + static_cast<int64_t>(k) * chunkSize_; }
+
     bool scanChunk(int64_t from, int64_t to, ChunkResult& result) const {
-        long double previousX = 0;
-        long double previousD = 0;
-        bool hasPrevious = false;
+        EventAnalysis analysis(sides_, result.brackets);
+        int headValid = 0;
         for (int64_t j = from; j <= to; ++j) {
             if (j % StopCheckInterval == 0 && stop_.load(std::memory_order_relaxed)) {
                 return false;
             }
-            const long double x = gridPoint(start_, s_, j);
-            const SideDifference current = sides_.at(x);
-            if (current.failed) {
-                continue;
+            const long double x = grid_.at(j);
+            const SideDifference value = sides_.at(x);
+            if (headValid < 2 && (j == from || !value.failed)) {
+                result.head[result.headCount++] = {j, x, value};
+                headValid += value.failed ? 0 : 1;
             }
-            if (current.d == 0 && !current.skippedDivision) {
-                keep(result, x, x);
-            } else if (hasPrevious && previousD * current.d < 0) {
-                long double lower = 0;
-                long double upper = 0;
-                if (closesSignChange(previousX, sides_.at(previousX), x, sides_.at(x), sides_,
-                                     lower, upper)) {
-                    keep(result, lower, upper);
-                }
-            }
-            if (!hasPrevious) {
-                result.first = {x, sides_.at(x)};
-                hasPrevious = true;
-            }
-            previousX = x;
-            previousD = current.d;
-        }
-        result.hasValid = hasPrevious;
-        if (hasPrevious) {
-            result.last = {previousX, sides_.at(previousX)};
+            result.tracker.feed(j, x, value, analysis);
         }
         return true;
     }
 
-    static void keep(ChunkResult& result, long double lower, long double upper) {
-        if (result.brackets.size() < static_cast<size_t>(MaxBrackets)) {
-            result.brackets.emplace_back(lower, upper);
-        }
-    }
-
-    const FlatDifference& sides_;
-    const long double start_;
-    const long double s_;
-    const int64_t n_;
+    const DifferenceSource& sides_;
+    const ScanGrid grid_;
     const int64_t chunkSize_;
     std::vector<ChunkResult> chunks_;
     std::atomic<size_t> next_{0};
@@ -201,7 +163,7 @@ private:
     size_t joined_ = 0;
 };
 
-// Reports every multiple of the interval up to the points done, as the point-by-point scan
+// Reports every multiple of the interval up to the points done, as a point-by-point scan
 // would have on its way there.
 class ProgressSteps {
 public:
@@ -245,32 +207,22 @@ int workerCount(const ParallelScanOptions& options) {
 
 } // namespace
 
-int scanBrackets(int a, int b, ProgressReporter* progress) {
-    return scanBrackets(a, b, progress, ParallelScanOptions{});
-}
-
-int scanBrackets(int a, int b, ProgressReporter* progress, const ParallelScanOptions& options) {
-    static FlatDifference sides;
-    sides.compile(links, rechts);
-
-    const int n = stepCount(a, b);
+ScanOutcome scanGridForRoots(const DifferenceSource& sides, const ScanGrid& grid,
+                             ProgressReporter* progress, const ParallelScanOptions& options) {
+    const int n = static_cast<int>(grid.n);
     const bool useProgress = progress != nullptr && n > ProgressThreshold;
     if (useProgress) {
         progress->setTotalSteps(n);
         progress->setProgress(0);
     }
-
-    const long double s = Schrittweite;
-    const long double start = static_cast<long double>(a) * s;
-    const long double firstX = gridPoint(start, s, 0);
-    const Point first{firstX, sides.at(firstX)};
-    links.X = rechts.X = firstX;
+    const GridSample first{0, grid.at(0), sides.at(grid.at(0))};
     if (n <= 0) {
-        return 0;
+        return {{}, false, first.x};
     }
 
-    Joiner joiner(sides, first);
-    ParallelScan scan(sides, start, s, n, options.chunkSize);
+    BracketList store(MaxBrackets);
+    Joiner joiner(sides, store, first);
+    ParallelScan scan(sides, grid, options.chunkSize);
     const int workers = workerCount(options);
     bool cancelled = false;
 
@@ -284,7 +236,8 @@ int scanBrackets(int a, int b, ProgressReporter* progress, const ParallelScanOpt
             threads.emplace_back([&scan] { scan.work(); });
         }
         NoProgress none;
-        ProgressSteps steps(useProgress ? *progress : none, useProgress ? progressInterval(n) : 1);
+        const int interval = useProgress ? progressInterval(n, grid.stepsPerUnit) : 1;
+        ProgressSteps steps(useProgress ? *progress : none, interval);
         while (scan.joinFinished(joiner) && !joiner.full()) {
             if (useProgress) {
                 steps.advanceTo(scan.pointsDone());
@@ -304,13 +257,9 @@ int scanBrackets(int a, int b, ProgressReporter* progress, const ParallelScanOpt
         }
     }
 
-    if (cancelled) {
-        work = false;
-    }
-    links.X = rechts.X = gridPoint(start, s, cancelled ? scan.joinedUpTo() : n);
     if (useProgress) {
         progress->setProgress(n);
         progress->reset();
     }
-    return joiner.count();
+    return {store.brackets(), cancelled, grid.at(cancelled ? scan.joinedUpTo() : n)};
 }

@@ -3,10 +3,11 @@
 // State of the root search shared with the equation page: the grid, the bracket store
 // of the last scan and the flag that lets a computation go on.
 
-// Bracket arrays have this many entries; index 0 is never used.
-inline constexpr int BracketArraySize = 100000;
-// Brackets occupy indices 1 to at most this count.
-inline constexpr int MaxBrackets = BracketArraySize - 1;
+#include "solver/root_bracket.h"
+
+// Bracket arrays have this many entries; index 0 is never used, brackets occupy indices 1
+// to at most MaxBrackets.
+inline constexpr int BracketArraySize = MaxBrackets + 1;
 
 // Grid steps per unit of x; the grid step is 1 / Schrittweite.
 extern long double Schrittweite;

@@ -11,12 +11,28 @@ struct SideDifference {
     bool skippedDivision; // either side skipped a division by zero (status 255)
 };
 
+// A valid point where d is exactly 0 is a root as it stands, unless a division by zero was
+// skipped there: 0/0 leaves 0, which stands for no number.
+inline bool isExactZero(const SideDifference& value) {
+    return !value.failed && value.d == 0 && !value.skippedDivision;
+}
+
 // The two sides of the equation as a function of x.
 class DifferenceSource {
 public:
     virtual ~DifferenceSource() = default;
     virtual SideDifference at(long double x) const = 0;
 };
+
+// One point of d with the values it came from.
+struct Sample {
+    long double x;
+    SideDifference value;
+};
+
+inline Sample sampleAt(const DifferenceSource& sides, long double x) {
+    return {x, sides.at(x)};
+}
 
 // The sides held by links and rechts, through the reference evaluator.
 class ReferenceDifference final : public DifferenceSource {

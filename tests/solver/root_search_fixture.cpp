@@ -2,7 +2,8 @@
 
 #include "interpreter/formelinterpreter.h"
 #include "solver/bracket_scan.h"
-#include "solver/regula_falsi.h"
+#include "solver/root_refinement.h"
+#include "reference_scan.h"
 #include "solver/root_search_state.h"
 
 void setEquation(std::string_view left, std::string_view right) {

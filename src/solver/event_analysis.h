@@ -1,0 +1,57 @@
+#pragma once
+
+#include "solver/root_bracket.h"
+#include "solver/side_difference.h"
+
+#include <cstdint>
+
+// A sign change is stored as it stands when |d| at its newer point is below this bound;
+// a steeper one is narrowed at once, to a root or to nothing.
+inline constexpr long double SignChangeBound = 3;
+
+// Turns the places the scan's tracker points out into brackets, examining the sides
+// there: steep sign changes are narrowed, local minima of |d| searched for a touching root
+// or a second sign change, borders of the domain followed to their end.
+class EventAnalysis {
+public:
+    EventAnalysis(const DifferenceSource& sides, BracketList& out) : sides_(sides), out_(out) {}
+
+    void zero(int64_t, long double x);
+    void signChange(int64_t, long double from, long double to);
+    void minimum(int64_t, long double left, long double middle, long double right);
+    void border(int64_t, long double valid, long double failed);
+
+private:
+    void signChange(const Sample& from, const Sample& to);
+
+    const DifferenceSource& sides_;
+    BracketList& out_;
+};
+
+// Passes on only the places that involve a grid point before `start`: those a tracker of a
+// later stretch of the grid could not see.
+class EarlierPlaces {
+public:
+    EarlierPlaces(EventAnalysis& analysis, int64_t start) : analysis_(analysis), start_(start) {}
+
+    void zero(int64_t, long double) {}
+    void signChange(int64_t i, long double from, long double to) {
+        if (i < start_) {
+            analysis_.signChange(i, from, to);
+        }
+    }
+    void minimum(int64_t i, long double left, long double middle, long double right) {
+        if (i < start_) {
+            analysis_.minimum(i, left, middle, right);
+        }
+    }
+    void border(int64_t i, long double valid, long double failed) {
+        if (i < start_) {
+            analysis_.border(i, valid, failed);
+        }
+    }
+
+private:
+    EventAnalysis& analysis_;
+    int64_t start_;
+};

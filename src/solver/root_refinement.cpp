@@ -1,0 +1,13 @@
+#include "solver/root_refinement.h"
+
+NarrowedSignChange refineSignChange(const DifferenceSource& sides, long double lower,
+                                    long double upper) {
+    return narrowSignChange(sides, sampleAt(sides, lower), sampleAt(sides, upper));
+}
+
+long double refineBracket(long double XL, long double XR, bool& Fehler) {
+    Fehler = false;
+    const NarrowedSignChange refined = refineSignChange(ReferenceDifference(), XL, XR);
+    Fehler = refined.kind != SignChangeKind::Root;
+    return refined.root;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "solver/side_difference.h"
+
+// Evaluations spent at most on narrowing one sign change: the bracket shrinks to two
+// neighbouring long doubles within about 80 halvings, and at worst every other step halves.
+inline constexpr int MaxNarrowingEvaluations = 200;
+
+// A narrowed sign change is a root when |d| at both final ends has fallen to at most this
+// share of the larger |d| at the start; grown above it, a pole; in between, a jump.
+inline constexpr long double RootFall = 1.0L / 1024;
+
+enum class SignChangeKind { Root, Pole, Jump, Undecided };
+
+struct NarrowedSignChange {
+    SignChangeKind kind;
+    long double root; // for a root: the end with the smaller |d|, or the exact zero met
+    int evaluations;
+};
+
+// Narrows the sign change of d between lo and hi (lo.x < hi.x) until its ends are
+// neighbouring long doubles or d is exactly 0, by regula falsi with the Illinois weighting,
+// bisecting whenever two steps did not halve the count of values between the ends; then
+// tells a root from a pole or a jump by how |d| changed. Undecided when the ends show no
+// sign change or an evaluation inside fails or gives NaN.
+NarrowedSignChange narrowSignChange(const DifferenceSource& sides, const Sample& lo,
+                                    const Sample& hi);

@@ -1,0 +1,49 @@
+#include "reference_scan.h"
+
+#include "solver/event_analysis.h"
+#include "solver/root_search_state.h"
+#include "solver/sign_change_tracker.h"
+
+ScanOutcome scanSequentially(const DifferenceSource& sides, const ScanGrid& grid,
+                             ProgressReporter* progress) {
+    const int n = static_cast<int>(grid.n);
+    const bool useProgress = progress != nullptr && n > ProgressThreshold;
+    const int interval = useProgress ? progressInterval(n, grid.stepsPerUnit) : 1;
+    if (useProgress) {
+        progress->setTotalSteps(n);
+        progress->setProgress(0);
+    }
+    BracketList store(MaxBrackets);
+    EventAnalysis analysis(sides, store);
+    SignChangeTracker tracker;
+    const long double first = grid.at(0);
+    tracker.feed(0, first, sides.at(first), analysis);
+    if (n <= 0) {
+        return {{}, false, first};
+    }
+    bool cancelled = false;
+    long double x = first;
+    for (int64_t j = 1; j <= n; ++j) {
+        x = grid.at(j);
+        tracker.feed(j, x, sides.at(x), analysis);
+        if (useProgress) {
+            if (j % interval == 0) {
+                progress->setProgress(static_cast<int>(j));
+            }
+            if (progress->wasCancelled()) {
+                cancelled = true;
+                break;
+            }
+        }
+    }
+    if (useProgress) {
+        progress->setProgress(n);
+        progress->reset();
+    }
+    return {store.brackets(), cancelled, x};
+}
+
+int scanBracketsSequential(int a, int b, ProgressReporter* progress) {
+    return keepScanOutcome(
+        scanSequentially(ReferenceDifference(), makeGrid(a, b, Schrittweite), progress));
+}
