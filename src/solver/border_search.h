@@ -25,5 +25,4 @@ struct BorderFinding {
 // Halves the values between a valid point and a failing one until they are neighbours,
 // the failing side moving on every failed evaluation, the valid side on every valid one.
 // Reports the first sign change met on the way, and whether d tends to 0 at the border.
-BorderFinding searchBorder(const DifferenceSource& sides, const Sample& valid,
-                           long double failedX);
+BorderFinding searchBorder(const DifferenceSource& sides, const Sample& valid, long double failedX);

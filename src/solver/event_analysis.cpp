@@ -1,9 +1,5 @@
 #include "solver/event_analysis.h"
 
-#include "solver/border_search.h"
-#include "solver/minimum_search.h"
-#include "solver/sign_change_narrowing.h"
-
 #include <cmath>
 
 void EventAnalysis::zero(int64_t, long double x) {

@@ -1,13 +1,21 @@
 #pragma once
 
+#include "solver/border_search.h"
+#include "solver/minimum_search.h"
 #include "solver/root_bracket.h"
 #include "solver/side_difference.h"
+#include "solver/sign_change_narrowing.h"
 
 #include <cstdint>
 
 // A sign change is stored as it stands when |d| at its newer point is below this bound;
 // a steeper one is narrowed at once, to a root or to nothing.
 inline constexpr long double SignChangeBound = 3;
+
+// Evaluations spent at most on one place: its grid points evaluated again, then the
+// costliest examination, a local minimum whose search splits it into two steep sign changes.
+inline constexpr int MaxEvaluationsPerPlace =
+    3 + MaxMinimumEvaluations + 2 * MaxNarrowingEvaluations;
 
 // Turns the places the scan's tracker points out into brackets, examining the sides
 // there: steep sign changes are narrowed, local minima of |d| searched for a touching root

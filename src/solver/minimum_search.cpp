@@ -48,8 +48,7 @@ MinimumFinding searchMinimum(const DifferenceSource& sides, const Sample& left,
                              const Sample& middle, const Sample& right) {
     // g = |d| with the sign of the grid points: below 0 means d changed sign.
     const long double sign = middle.value.d < 0 ? -1 : 1;
-    const long double outerScale =
-        std::min(std::fabs(left.value.d), std::fabs(right.value.d));
+    const long double outerScale = std::min(std::fabs(left.value.d), std::fabs(right.value.d));
     Sample a = left;
     Sample b = middle;
     Sample c = right;

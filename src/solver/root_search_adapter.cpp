@@ -7,7 +7,8 @@
 int scanBrackets(int a, int b, ProgressReporter* progress, const ParallelScanOptions& options) {
     static FlatDifference sides;
     sides.compile(links, rechts);
-    return keepScanOutcome(scanGridForRoots(sides, makeGrid(a, b, Schrittweite), progress, options));
+    return keepScanOutcome(
+        scanGridForRoots(sides, makeGrid(a, b, Schrittweite), progress, options));
 }
 
 int keepScanOutcome(const ScanOutcome& outcome) {

@@ -39,14 +39,12 @@ const long double pi = std::numbers::pi_v<long double>;
 
 const RefineCase refineCases[] = {
     // x^2 goes through the double-precision pow: the root is good to a unit of a double.
-    {"SquareRootOfTwo", "X^2", "2", 1.41L, 1.42L, true, std::numbers::sqrt2_v<long double>,
-     3e-16L},
+    {"SquareRootOfTwo", "X^2", "2", 1.41L, 1.42L, true, std::numbers::sqrt2_v<long double>, 3e-16L},
     {"NegativeSquareRootOfTwo", "X^2", "2", -1.42L, -1.41L, true,
      -std::numbers::sqrt2_v<long double>, 3e-16L},
     {"FourthPowerOfLargeSides", "x^4", "20000", 11.89L, 11.9L, true, std::pow(20000.0L, 0.25L),
      1e-15L},
-    {"CubeOfLargeSides", "x^3", "3000000", 144.22L, 144.23L, true, std::cbrt(3000000.0L),
-     1e-13L},
+    {"CubeOfLargeSides", "x^3", "3000000", 144.22L, 144.23L, true, std::cbrt(3000000.0L), 1e-13L},
     // The one-sided iteration cycles between these two roots; narrowing keeps the sign change.
     {"CloseRootsInOneStep", "(x-3.0004)*(x-3.0016)", "0", 3.0L, 3.001L, true, 3.0004L, 1e-15L},
     // Far from 0 the sides see x as a double: |d| never gets below about 1e-11.

@@ -1,10 +1,13 @@
 #include "root_search_fixture.h"
 
 #include "interpreter/formelinterpreter.h"
+#include "interpreter/round.h"
+#include "reference_scan.h"
 #include "solver/bracket_scan.h"
 #include "solver/root_refinement.h"
-#include "reference_scan.h"
 #include "solver/root_search_state.h"
+
+#include <cstdio>
 
 void setEquation(std::string_view left, std::string_view right) {
     links.setFormel(left);
@@ -40,6 +43,12 @@ std::vector<long double> solveWith(int a, int b, long double schrittweite) {
         }
     }
     return roots;
+}
+
+std::string printedRoot(long double root) {
+    char text[64];
+    std::snprintf(text, sizeof text, "% .10Lg", Round(root, 10));
+    return text;
 }
 
 void RootSearchTest::SetUp() {

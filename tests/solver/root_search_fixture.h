@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +27,9 @@ std::vector<Bracket> scanWith(int a, int b, long double schrittweite,
 // Scans, then refines every bracket as the equation page does: a zero bracket is a root
 // as it stands, the others are refined and dropped when the refinement fails.
 std::vector<long double> solveWith(int a, int b, long double schrittweite);
+
+// A root as the equation page prints it: rounded to 10 decimals, 10 significant digits.
+std::string printedRoot(long double root);
 
 // Restores the grid step and the work flag around every test.
 class RootSearchTest : public testing::Test {
