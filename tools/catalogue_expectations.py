@@ -432,8 +432,8 @@ NOTES = {
     5: "0 is a grid point where both sides are exactly 0; x < 0 fails (sqrt).",
     8: "\"1,34\" reads as 1.34. x^x fails for negative non-integers; the integer points -8 "
        "and -7 differ in sign with no valid point between: no root there.",
-    9: "A second root near 2.3e-8 lies between the failing point 0 (ln 0) and 0.01: no grid "
-       "point sees it.",
+    9: "A second root near 2.3e-8 lies between the failing point 0 (ln 0) and 0.01: followed "
+       "from 0.01 toward the border, d changes sign there.",
     10: "0 is a grid point where both sides are exactly 0; x < 0 fails (sqrt).",
     18: "The poles -4, -1 and 5 change sign but are no roots.",
     19: "k pi / 10; 0 is an exact zero at a grid point.",
@@ -478,6 +478,24 @@ def classify(d, lo, hi, dlo, dhi):
     raise RuntimeError(f"unclear sign change near {lo}: d = {dlo}, {dhi}")
 
 
+def toward_border(d, valid_x, valid_d, failed_x):
+    """Halves toward a failing neighbour; a sign change met on the way is a root or a pole."""
+    lo, hi = valid_x, failed_x
+    for _ in range(2000):
+        mid = (lo + hi) / 2
+        if mid in (lo, hi):
+            return None
+        dm = evaluate(d, mid, FloatBackend)
+        if dm is None:
+            hi = mid
+        elif (dm < 0) != (valid_d < 0):
+            a, b, da, db = (lo, mid, valid_d, dm) if lo < mid else (mid, lo, dm, valid_d)
+            return classify(d, a, b, da, db)
+        else:
+            lo, valid_d = mid, dm
+    return None
+
+
 def scan(d, steps_per_unit=100, lower=-1000, upper=1000):
     """Returns (roots, notes): roots as (x, kind, newer |d|), notes about what is dropped."""
     roots, notes, dropped = [], [], []
@@ -488,9 +506,17 @@ def scan(d, steps_per_unit=100, lower=-1000, upper=1000):
     if prev_d == 0:
         roots.append((prev_x, "zero", 0.0))
     tiny = []
+    last_x, last_d = prev_x, prev_d
     for j in range(1, count + 1):
         x = (base + j) / steps_per_unit
         dx = evaluate(d, x, FloatBackend)
+        # Where a valid grid point neighbours a failing one, d is followed to the border.
+        if (dx is None) != (last_d is None):
+            valid_x, valid_d, failed_x = (x, dx, last_x) if dx is not None else (last_x, last_d, x)
+            hit = toward_border(d, valid_x, valid_d, failed_x) if valid_d != 0 else None
+            if hit is not None and hit[0] == "root":
+                roots.append((hit[1], "border", 0.0))
+        last_x, last_d = x, dx
         if dx is None:
             continue
         if dx == 0:
@@ -507,6 +533,7 @@ def scan(d, steps_per_unit=100, lower=-1000, upper=1000):
         elif abs(dx) < 1e-12:
             tiny.append(x)
         prev_x, prev_d = x, dx
+    roots.sort()
     if dropped:
         shown = dropped if len(dropped) <= 4 else dropped[:2] + ["..."] + dropped[-1:]
         notes.append(f"{len(dropped)} sign changes dropped: " + "; ".join(shown))

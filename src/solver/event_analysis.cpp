@@ -2,12 +2,13 @@
 
 #include <cmath>
 
-void EventAnalysis::zero(int64_t, long double x) {
+void EventAnalysis::zero(int64_t j) {
+    const long double x = grid_.at(j);
     out_.add({x, x, BracketKind::ExactZero});
 }
 
-void EventAnalysis::signChange(int64_t, long double from, long double to) {
-    signChange(sampleAt(sides_, from), sampleAt(sides_, to));
+void EventAnalysis::signChange(int64_t from, int64_t to) {
+    signChange(sample(from), sample(to));
 }
 
 void EventAnalysis::signChange(const Sample& from, const Sample& to) {
@@ -21,10 +22,10 @@ void EventAnalysis::signChange(const Sample& from, const Sample& to) {
     }
 }
 
-void EventAnalysis::minimum(int64_t, long double left, long double middle, long double right) {
-    const Sample l = sampleAt(sides_, left);
-    const Sample r = sampleAt(sides_, right);
-    const MinimumFinding found = searchMinimum(sides_, l, sampleAt(sides_, middle), r);
+void EventAnalysis::minimum(int64_t left, int64_t middle, int64_t right) {
+    const Sample l = sample(left);
+    const Sample r = sample(right);
+    const MinimumFinding found = searchMinimum(sides_, l, sample(middle), r);
     if (found.kind == MinimumFinding::Touch) {
         out_.add({found.root, found.root, BracketKind::Touch});
     } else if (found.kind == MinimumFinding::Crossing) {
@@ -33,8 +34,8 @@ void EventAnalysis::minimum(int64_t, long double left, long double middle, long 
     }
 }
 
-void EventAnalysis::border(int64_t, long double valid, long double failed) {
-    const BorderFinding found = searchBorder(sides_, sampleAt(sides_, valid), failed);
+void EventAnalysis::border(int64_t, int64_t valid, int64_t failed) {
+    const BorderFinding found = searchBorder(sides_, sample(valid), grid_.at(failed));
     if (found.crossing) {
         signChange(found.crossLo, found.crossHi);
     }

@@ -3,6 +3,7 @@
 #include "solver/border_search.h"
 #include "solver/minimum_search.h"
 #include "solver/root_bracket.h"
+#include "solver/scan_grid.h"
 #include "solver/side_difference.h"
 #include "solver/sign_change_narrowing.h"
 
@@ -22,17 +23,21 @@ inline constexpr int MaxEvaluationsPerPlace =
 // or a second sign change, borders of the domain followed to their end.
 class EventAnalysis {
 public:
-    EventAnalysis(const DifferenceSource& sides, BracketList& out) : sides_(sides), out_(out) {}
+    EventAnalysis(const DifferenceSource& sides, const ScanGrid& grid, BracketList& out)
+        : sides_(sides), grid_(grid), out_(out) {}
 
-    void zero(int64_t, long double x);
-    void signChange(int64_t, long double from, long double to);
-    void minimum(int64_t, long double left, long double middle, long double right);
-    void border(int64_t, long double valid, long double failed);
+    // The places, by grid index, as the tracker tells them.
+    [[gnu::cold]] void zero(int64_t j);
+    [[gnu::cold]] void signChange(int64_t from, int64_t to);
+    [[gnu::cold]] void minimum(int64_t left, int64_t middle, int64_t right);
+    [[gnu::cold]] void border(int64_t earliest, int64_t valid, int64_t failed);
 
 private:
+    Sample sample(int64_t j) const { return sampleAt(sides_, grid_.at(j)); }
     void signChange(const Sample& from, const Sample& to);
 
     const DifferenceSource& sides_;
+    const ScanGrid grid_;
     BracketList& out_;
 };
 
@@ -42,20 +47,20 @@ class EarlierPlaces {
 public:
     EarlierPlaces(EventAnalysis& analysis, int64_t start) : analysis_(analysis), start_(start) {}
 
-    void zero(int64_t, long double) {}
-    void signChange(int64_t i, long double from, long double to) {
-        if (i < start_) {
-            analysis_.signChange(i, from, to);
+    void zero(int64_t) {}
+    void signChange(int64_t from, int64_t to) {
+        if (from < start_) {
+            analysis_.signChange(from, to);
         }
     }
-    void minimum(int64_t i, long double left, long double middle, long double right) {
-        if (i < start_) {
-            analysis_.minimum(i, left, middle, right);
+    void minimum(int64_t left, int64_t middle, int64_t right) {
+        if (left < start_) {
+            analysis_.minimum(left, middle, right);
         }
     }
-    void border(int64_t i, long double valid, long double failed) {
-        if (i < start_) {
-            analysis_.border(i, valid, failed);
+    void border(int64_t earliest, int64_t valid, int64_t failed) {
+        if (earliest < start_) {
+            analysis_.border(earliest, valid, failed);
         }
     }
 

@@ -22,7 +22,6 @@ constexpr int HeadSize = 3;
 
 struct GridSample {
     int64_t j = 0;
-    long double x = 0;
     SideDifference value{};
 };
 
@@ -39,16 +38,17 @@ struct ChunkResult {
 // The scan state carried from chunk to chunk while they are joined in the order of x.
 class Joiner {
 public:
-    Joiner(const DifferenceSource& sides, BracketList& store, const GridSample& first)
-        : analysis_(sides, store), store_(store) {
-        tracker_.feed(first.j, first.x, first.value, analysis_);
+    Joiner(const DifferenceSource& sides, const ScanGrid& grid, BracketList& store,
+           const GridSample& first)
+        : analysis_(sides, grid, store), store_(store) {
+        tracker_.feed(first.j, first.value, analysis_);
     }
 
     void join(ChunkResult& chunk, int64_t start) {
         EarlierPlaces earlier(analysis_, start);
         for (int i = 0; i < chunk.headCount; ++i) {
             const GridSample& s = chunk.head[i];
-            tracker_.feed(s.j, s.x, s.value, earlier);
+            tracker_.feed(s.j, s.value, earlier);
         }
         tracker_.continueWith(chunk.tracker);
         for (const RootBracket& bracket : chunk.brackets.brackets()) {
@@ -134,20 +134,22 @@ private:
     int64_t chunkStart(size_t k) const { return 1 + static_cast<int64_t>(k) * chunkSize_; }
 
     bool scanChunk(int64_t from, int64_t to, ChunkResult& result) const {
-        EventAnalysis analysis(sides_, result.brackets);
+        EventAnalysis analysis(sides_, grid_, result.brackets);
+        // A local tracker, so that its state can stay in registers.
+        SignChangeTracker tracker;
         int headValid = 0;
         for (int64_t j = from; j <= to; ++j) {
-            if (j % StopCheckInterval == 0 && stop_.load(std::memory_order_relaxed)) {
+            if (j % StopCheckInterval == 0 && stop_.load(std::memory_order_relaxed)) [[unlikely]] {
                 return false;
             }
-            const long double x = grid_.at(j);
-            const SideDifference value = sides_.at(x);
-            if (headValid < 2 && (j == from || !value.failed)) {
-                result.head[result.headCount++] = {j, x, value};
+            const SideDifference value = sides_.at(grid_.at(j));
+            if (headValid < 2 && (j == from || !value.failed)) [[unlikely]] {
+                result.head[result.headCount++] = {j, value};
                 headValid += value.failed ? 0 : 1;
             }
-            result.tracker.feed(j, x, value, analysis);
+            tracker.feed(j, value, analysis);
         }
+        result.tracker = tracker;
         return true;
     }
 
@@ -215,13 +217,13 @@ ScanOutcome scanGridForRoots(const DifferenceSource& sides, const ScanGrid& grid
         progress->setTotalSteps(n);
         progress->setProgress(0);
     }
-    const GridSample first{0, grid.at(0), sides.at(grid.at(0))};
+    const GridSample first{0, sides.at(grid.at(0))};
     if (n <= 0) {
-        return {{}, false, first.x};
+        return {{}, false, grid.at(0)};
     }
 
     BracketList store(MaxBrackets);
-    Joiner joiner(sides, store, first);
+    Joiner joiner(sides, grid, store, first);
     ParallelScan scan(sides, grid, options.chunkSize);
     const int workers = workerCount(options);
     bool cancelled = false;

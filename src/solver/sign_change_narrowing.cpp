@@ -76,6 +76,10 @@ NarrowedSignChange narrowSignChange(const DifferenceSource& sides, const Sample&
             }
             keptEnd = -1;
         }
+        // |d| grown above the starting scale at both ends: the bracket closes in on a pole.
+        if (std::fabs(a.value.d) > scale && std::fabs(b.value.d) > scale) {
+            return {SignChangeKind::Pole, a.x, evaluations};
+        }
         bisect = false;
         if (evaluations % 2 == 0) {
             const long double steps = stepsBetween(a.x, b.x);

@@ -7,7 +7,8 @@
 inline constexpr int MaxNarrowingEvaluations = 200;
 
 // A narrowed sign change is a root when |d| at both final ends has fallen to at most this
-// share of the larger |d| at the start; grown above it, a pole; in between, a jump.
+// share of the larger |d| at the start; grown above it at both ends, a pole (decided as
+// soon as it happens); in between, a jump.
 inline constexpr long double RootFall = 1.0L / 1024;
 
 enum class SignChangeKind { Root, Pole, Jump, Undecided };

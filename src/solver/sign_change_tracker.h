@@ -7,80 +7,74 @@
 
 // The scan's bookkeeping from grid point to grid point, one description for every scan:
 // it remembers the last two valid points and whether the last point was valid, and tells
-// a sink, by the grid points involved, where the difference needs a closer look:
-//   zero(j, x)                    d is exactly 0 at x
-//   signChange(i, from, to)       d changes sign from the valid point from to the next one
-//   minimum(i, left, middle, right)  |d| has a local minimum at middle, one sign throughout
+// a sink, by grid index, where the difference needs a closer look:
+//   zero(j)                       d is exactly 0 at point j
+//   signChange(i, j)              d changes sign from valid point i to the next valid one, j
+//   minimum(i, m, j)              |d| has a local minimum at m, one sign from i to j
 //   border(i, valid, failed)      a valid grid point neighbours one that failed
-// i is the grid index of the earliest point involved. A failed point is skipped: the valid
-// points on either side of it still pair.
+// i is always the earliest point involved. A failed point is skipped: the valid points on
+// either side of it still pair.
 class SignChangeTracker {
 public:
+    // Inlined into the scan's loop; the places it reports are rare and handled out of line.
     template <class Sink>
-    void feed(int64_t j, long double x, const SideDifference& value, Sink& sink) {
-        if (value.failed) {
-            if (hasLast_ && lastValid_) {
-                sink.border(lastIndex_, lastX_, x);
+    [[gnu::always_inline]] void feed(int64_t j, const SideDifference& value, Sink& sink) {
+        if (last_ != Last::Valid) [[unlikely]] {
+            if (value.failed) {
+                last_ = Last::Failed;
+                failedIndex_ = j;
+                return;
             }
-            remember(j, x, false);
+            if (last_ == Last::Failed) {
+                sink.border(failedIndex_, j, failedIndex_);
+            }
+            last_ = Last::Valid;
+        } else if (value.failed) [[unlikely]] {
+            sink.border(newerIndex_, newerIndex_, j);
+            last_ = Last::Failed;
+            failedIndex_ = j;
             return;
         }
-        if (hasLast_ && !lastValid_) {
-            sink.border(lastIndex_, x, lastX_);
-        }
         const long double d = value.d;
-        if (isExactZero(value)) {
-            sink.zero(j, x);
-        } else if (valid_ >= 1 && newer_.d * d < 0) {
-            sink.signChange(newer_.index, newer_.x, x);
-        } else if (valid_ >= 2 && isLocalMinimum(older_.d, newer_.d, d)) {
-            sink.minimum(older_.index, older_.x, newer_.x, x);
+        const long double product = newerD_ * d;
+        const bool sameSign = newerIndex_ >= 0 && product > 0;
+        if (d == 0 && isExactZero(value)) [[unlikely]] {
+            sink.zero(j);
+        } else if (newerIndex_ >= 0 && product < 0) [[unlikely]] {
+            sink.signChange(newerIndex_, j);
+        } else if (falling_ && sameSign && std::fabs(newerD_) <= std::fabs(d)) [[unlikely]] {
+            sink.minimum(olderIndex_, newerIndex_, j);
         }
-        older_ = newer_;
-        newer_ = {j, x, d};
-        valid_ = valid_ < 2 ? valid_ + 1 : 2;
-        remember(j, x, true);
+        // |d| fell from the point before: a minimum if it does not fall further.
+        falling_ = sameSign && std::fabs(d) < std::fabs(newerD_);
+        olderIndex_ = newerIndex_;
+        newerIndex_ = j;
+        newerD_ = d;
     }
 
     // Continues from the state at the end of a later stretch of the grid, scanned by a
     // tracker of its own, once this one has been fed that stretch's first points.
     void continueWith(const SignChangeTracker& later) {
-        if (!later.hasLast_) {
+        if (later.last_ == Last::None) {
             return;
         }
-        if (later.valid_ >= 2) {
-            older_ = later.older_;
-            newer_ = later.newer_;
-            valid_ = 2;
+        if (later.olderIndex_ >= 0) {
+            olderIndex_ = later.olderIndex_;
+            newerIndex_ = later.newerIndex_;
+            newerD_ = later.newerD_;
+            falling_ = later.falling_;
         }
-        remember(later.lastIndex_, later.lastX_, later.lastValid_);
+        last_ = later.last_;
+        failedIndex_ = later.failedIndex_;
     }
 
 private:
-    struct Point {
-        int64_t index = 0;
-        long double x = 0;
-        long double d = 0;
-    };
+    enum class Last : uint8_t { None, Valid, Failed };
 
-    // |d| smaller at middle than before it and no larger after it, with no sign change.
-    static bool isLocalMinimum(long double before, long double middle, long double after) {
-        return before * middle > 0 && middle * after > 0 && std::fabs(middle) < std::fabs(before) &&
-               std::fabs(middle) <= std::fabs(after);
-    }
-
-    void remember(int64_t j, long double x, bool valid) {
-        hasLast_ = true;
-        lastValid_ = valid;
-        lastIndex_ = j;
-        lastX_ = x;
-    }
-
-    bool hasLast_ = false;
-    bool lastValid_ = false;
-    int64_t lastIndex_ = 0;
-    long double lastX_ = 0;
-    int valid_ = 0;
-    Point older_;
-    Point newer_;
+    Last last_ = Last::None;
+    bool falling_ = false;
+    int64_t failedIndex_ = -1; // the last failed point, while the last point failed
+    int64_t olderIndex_ = -1;  // the valid point before the newer one; -1 for none
+    int64_t newerIndex_ = -1;  // the last valid point; -1 for none
+    long double newerD_ = 0;
 };

@@ -93,17 +93,18 @@ void EquationStepTest::otherIdsKeepTheStep() {
 }
 
 void EquationStepTest::stepChangesTheRoots() {
-    // The roots 0.001 and 0.004 lie within one step of 0.01, where the difference keeps its
-    // sign; the step 0.001 separates them.
-    QTest::keyClicks(form->GleichLinks_LineEdit, "(x-0.001)*(x-0.004)");
+    // The roots 0.001, 0.004 and 0.007 lie within one step of 0.01, over which d changes
+    // sign once: that step gives one of them, the step 0.001 all three.
+    QTest::keyClicks(form->GleichLinks_LineEdit, "(x-0.001)*(x-0.004)*(x-0.007)");
     QTest::keyClicks(form->GleichRechts_LineEdit, "0");
     click(form->IstGleich_pushButton);
-    QCOMPARE(form->Ergebnisse_ListBox->count(), 4);
+    QCOMPARE(form->Ergebnisse_ListBox->count(), 5);
     click(form->tusendstel_radioButton);
     click(form->IstGleich_pushButton);
-    QCOMPARE(form->Ergebnisse_ListBox->count(), 10);
-    QCOMPARE(form->Ergebnisse_ListBox->item(7)->text(), "X1 =  0.001");
-    QCOMPARE(form->Ergebnisse_ListBox->item(8)->text(), "X2 =  0.004");
+    QCOMPARE(form->Ergebnisse_ListBox->count(), 12);
+    QCOMPARE(form->Ergebnisse_ListBox->item(8)->text(), "X1 =  0.001");
+    QCOMPARE(form->Ergebnisse_ListBox->item(9)->text(), "X2 =  0.004");
+    QCOMPARE(form->Ergebnisse_ListBox->item(10)->text(), "X3 =  0.007");
 }
 
 int main(int argc, char* argv[]) {

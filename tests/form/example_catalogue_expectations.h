@@ -47,13 +47,13 @@ inline const std::vector<CatalogueExpectation> catalogueExpectations = {
      1,
      {3.41569999998194717940L},
      std::nullopt},
-    // 9: A second root near 2.3e-8 lies between the failing point 0 (ln 0) and 0.01: no grid point
-    // sees it.
+    // 9: A second root near 2.3e-8 lies between the failing point 0 (ln 0) and 0.01: followed from
+    // 0.01 toward the border, d changes sign there.
     {9,
      "X^3+X^2+3*X+3.7^X-LN(X*100)=13.98690655",
      "x^3+x^2+3*x+3.7^x-ln(x*100) = 13.98690655",
-     1,
-     {1.57855999982116491096L},
+     2,
+     {2.29011974508745677382e-8L, 1.57855999982116491096L},
      std::nullopt},
     // 10: 0 is a grid point where both sides are exactly 0; x < 0 fails (sqrt).
     {10, "x^2=sqrt(x)", "x^2 = sqrt(x)", 2, {0.0L, 1.0L}, std::nullopt},

@@ -14,18 +14,17 @@ ScanOutcome scanSequentially(const DifferenceSource& sides, const ScanGrid& grid
         progress->setProgress(0);
     }
     BracketList store(MaxBrackets);
-    EventAnalysis analysis(sides, store);
+    EventAnalysis analysis(sides, grid, store);
     SignChangeTracker tracker;
-    const long double first = grid.at(0);
-    tracker.feed(0, first, sides.at(first), analysis);
+    long double x = grid.at(0);
+    tracker.feed(0, sides.at(x), analysis);
     if (n <= 0) {
-        return {{}, false, first};
+        return {{}, false, x};
     }
     bool cancelled = false;
-    long double x = first;
     for (int64_t j = 1; j <= n; ++j) {
         x = grid.at(j);
-        tracker.feed(j, x, sides.at(x), analysis);
+        tracker.feed(j, sides.at(x), analysis);
         if (useProgress) {
             if (j % interval == 0) {
                 progress->setProgress(static_cast<int>(j));
