@@ -12,6 +12,7 @@
 #include <locale.h>
 #include <string_view>
 
+#include "form/busy_guard.h"
 #include "form/equation_progress.h"
 #include "form/form1.h"
 #include "form/unrecognised_text.h"
@@ -112,6 +113,7 @@ void Form1::istGleichSlot() {
         });
         ProgressDialog = true;
     }
+    const BusyGuard busy(porgressDialog);
 
     copySide(GleichLinks_LineEdit, links);
     copySide(GleichRechts_LineEdit, rechts);
