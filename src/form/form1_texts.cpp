@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 
+#include "form/result_list_copy.h"
 #include "form/xyz_table_labels.h"
 
 namespace {
@@ -61,6 +62,7 @@ void Form1::languageChange() {
     textLabel4->setText(tr("bis:"));
     bisX_lb->setText(tr("1000000"));
     TabWidget->setTabText(TabWidget->indexOf(Gleichung_TabPage), tr("&Gleichung X=?"));
+    result_list_copy::setText(Ergebnisse_ListBox, tr("Kopieren"));
 
     Xmin_textLabel->setText(tr("0.0"));
     Xmax_textLabel->setText(tr("0.0"));
@@ -124,6 +126,7 @@ void Form1::languageChange() {
     clearlListBoxXYZ_pushButton->setText(tr("Lösche Ausgabe"));
     BeispieleXYZ_pushButton->setText(tr("Beispiele"));
     BeispieleXYZ_pushButton->setToolTip(tr("Bitte click mich!"));
+    result_list_copy::setText(AusgabeXYZ_listBox, tr("Kopieren"));
     tabWidget3->setTabText(tabWidget3->indexOf(tab), tr("GleichungenXYZ"));
     textEdit1->setHtml(
         tr("<html><head><meta name=\"qrichtext\" content=\"1\" /></head>"
