@@ -8,8 +8,14 @@ namespace {
 
 int activeGuards = 0;
 
-bool isUserInput(const QEvent* event) {
-    return event->isInputEvent() || event->type() == QEvent::Shortcut;
+// Releases pass: they end presses made before the window got busy (a held stretch button
+// would stay down), and without their press they do nothing.
+bool isDroppedInput(const QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease) {
+        return false;
+    }
+    return event->isInputEvent() || type == QEvent::Shortcut;
 }
 
 } // namespace
@@ -50,5 +56,5 @@ bool BusyGuard::isServed(const QObject* receiver) const {
 }
 
 bool BusyGuard::eventFilter(QObject* watched, QEvent* event) {
-    return isUserInput(event) && !isServed(watched);
+    return isDroppedInput(event) && !isServed(watched);
 }

@@ -101,6 +101,7 @@ private slots:
     void inputDuringLongSolveIsDropped();
     void inputDuringShortSolveIsKept();
     void guardsNest();
+    void releaseOfAnEarlierPressPasses();
 };
 
 void BusyGuardTest::init() {
@@ -184,6 +185,19 @@ void BusyGuardTest::guardsNest() {
     QVERIFY(!overrideShape());
     QTest::mouseClick(form->IstGleich_pushButton, Qt::LeftButton);
     QCOMPARE(form->scans, 1);
+}
+
+// A stretch button held down before a long redraw and let go during it comes up again.
+void BusyGuardTest::releaseOfAnEarlierPressPasses() {
+    form->TabWidget->setCurrentWidget(form->Graph_TabPage);
+    QPushButton* button = form->yGroesser_pushButton;
+    QTest::mousePress(button, Qt::LeftButton);
+    QVERIFY(button->isDown());
+    {
+        const BusyGuard busy;
+        QTest::mouseRelease(button, Qt::LeftButton);
+    }
+    QVERIFY(!button->isDown());
 }
 
 QUINT_QTEST_MAIN(BusyGuardTest)
