@@ -6,10 +6,10 @@
 #include <QWidget>
 
 // Marks the application busy while a computation runs on the GUI thread: shows the wait
-// cursor and lets no mouse or key input through except to the window stillServed (the
-// progress dialog), as a modal dialog would. Input that arrived during a computation of
-// Moment or longer is dropped when the guard ends, so that clicks made meanwhile do not
-// run afterwards. Guards nest; only the outermost one acts.
+// cursor and lets no press of a key or button, wheel turn or shortcut through except to the
+// window stillServed (the progress dialog), as a modal dialog would. Input that arrived during a
+// computation of Moment or longer is dropped when the guard ends, so that clicks made meanwhile do
+// not run afterwards. Guards nest; only the outermost one acts.
 class BusyGuard : public QObject {
 public:
     // Input typed ahead of a shorter computation is kept.
