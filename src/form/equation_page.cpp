@@ -12,8 +12,10 @@
 #include <locale.h>
 #include <string_view>
 
+#include "form/busy_guard.h"
 #include "form/equation_progress.h"
 #include "form/form1.h"
+#include "form/unrecognised_text.h"
 #include "interpreter/formelinterpreter.h"
 #include "interpreter/round.h"
 #include "solver/root_search_state.h"
@@ -73,6 +75,25 @@ void showNewestLine(QListWidget* list) {
     list->scrollToItem(list->item(list->count() - 1), QAbstractItemView::PositionAtTop);
 }
 
+// The line that names the first word or character the compiler did not know, left side
+// first; empty when both sides were read whole.
+QString unrecognisedLine() {
+    const struct {
+        const Formelinterpreter& formula;
+        const char* name;
+    } sides[] = {{links, "linken"}, {rechts, "rechten"}};
+    for (const auto& side : sides) {
+        if (side.formula.AnzahlFehler == 0) {
+            continue;
+        }
+        const UnrecognisedText found = firstUnrecognisedText(side.formula.Formel);
+        return QStringLiteral("Unbekanntes %1 auf der %2 Seite: %3")
+            .arg(QLatin1String(found.word ? "Wort" : "Zeichen"), QLatin1String(side.name),
+                 QString::fromUtf8(found.text.data(), static_cast<qsizetype>(found.text.size())));
+    }
+    return QString();
+}
+
 void copySide(const QLineEdit* edit, Formelinterpreter& side) {
     const QByteArray text = edit->text().toUtf8();
     side.setFormel(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
@@ -92,6 +113,7 @@ void Form1::istGleichSlot() {
         });
         ProgressDialog = true;
     }
+    const BusyGuard busy(porgressDialog);
 
     copySide(GleichLinks_LineEdit, links);
     copySide(GleichRechts_LineEdit, rechts);
@@ -99,6 +121,14 @@ void Form1::istGleichSlot() {
     rechts.Formel_compillieren();
     Ergebnisse_ListBox->addItem(headingLine());
     Ergebnisse_ListBox->addItem(QString());
+    // A side with an unknown word would be solved as a different equation.
+    const QString unrecognised = unrecognisedLine();
+    if (!unrecognised.isEmpty()) {
+        Ergebnisse_ListBox->addItem(unrecognised);
+        Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
+        showNewestLine(Ergebnisse_ListBox);
+        return;
+    }
     GleichLinks_LineEdit->repaint();
     GleichRechts_LineEdit->repaint();
 

@@ -14,6 +14,8 @@
 #include <QTableWidget>
 #include <QTextEdit>
 
+#include "form/help_texts.h"
+#include "form/result_list_copy.h"
 #include "form/xyz_table_labels.h"
 
 namespace {
@@ -61,6 +63,7 @@ void Form1::languageChange() {
     textLabel4->setText(tr("bis:"));
     bisX_lb->setText(tr("1000000"));
     TabWidget->setTabText(TabWidget->indexOf(Gleichung_TabPage), tr("&Gleichung X=?"));
+    result_list_copy::setText(Ergebnisse_ListBox, tr("Kopieren"));
 
     Xmin_textLabel->setText(tr("0.0"));
     Xmax_textLabel->setText(tr("0.0"));
@@ -81,36 +84,8 @@ void Form1::languageChange() {
     TabWidget->setTabText(TabWidget->indexOf(Graph_TabPage), tr("Grafik"));
 
     HilfeListBox->clear();
-    HilfeListBox->addItem(tr("+ ........... Plus"));
-    HilfeListBox->addItem(tr("- ........... Minus"));
-    HilfeListBox->addItem(tr("* ........... Multiplikationszeichen"));
-    HilfeListBox->addItem(tr("/ ........... Divisionszeichen"));
-    HilfeListBox->addItem(tr(": ........... Divisionszeichen"));
-    HilfeListBox->addItem(tr("^ ........... Hochzeichen"));
-    HilfeListBox->addItem(tr("sqrt(x) ..... Quadratwurzel"));
-    HilfeListBox->addItem(tr("sin(x) ...... Sinus (RAD)"));
-    HilfeListBox->addItem(tr("cos(x) ...... Cosinus (RAD)"));
-    HilfeListBox->addItem(tr("tan(x) ...... Tangens (RAD)"));
-    HilfeListBox->addItem(tr("asin(x) ..... Arcsinus (RAD)"));
-    HilfeListBox->addItem(tr("acos(x) ..... Arccosinus (RAD)"));
-    HilfeListBox->addItem(tr("atan(x) ..... Arctangens (RAD)"));
-    HilfeListBox->addItem(tr("sinD(x) ..... Sinus (DEG)"));
-    HilfeListBox->addItem(tr("cosD(x) ..... Cosinus (DEG)"));
-    HilfeListBox->addItem(tr("tanD(x) ..... Tangens (DEG)"));
-    HilfeListBox->addItem(tr("asinD(x) .... Arcsinus (DEG)"));
-    HilfeListBox->addItem(tr("acosD(x) .... Arccosinus (DEG)"));
-    HilfeListBox->addItem(tr("atanD(x) .... Arctangens (DEG)"));
-    HilfeListBox->addItem(tr("log(x) ...... Logarithmus zur Basis 10"));
-    HilfeListBox->addItem(tr("ln(x) ....... Logarithmus zur Basis  e=2.718281828"));
-    HilfeListBox->addItem(tr("expz(x) ..... Expotentialfunktion 10^x=1000  expz(x)=1000"));
-    HilfeListBox->addItem(tr("expn(x) ..... Expotentialfunktion 2.718281828^x=1  expn(x)=1"));
-    HilfeListBox->addItem(tr("sinh(x) ..... Hyperbelsinus"));
-    HilfeListBox->addItem(tr("cosh(x) ..... Hyperbelcosinus"));
-    HilfeListBox->addItem(tr("tanh(x) ..... Hyperbeltangens"));
-    HilfeListBox->addItem(tr("( ........... Klammer auf"));
-    HilfeListBox->addItem(tr(") ........... Klammer  zu"));
-    HilfeListBox->addItem(tr("e ........... e=2.718281828 Konstante"));
-    HilfeListBox->addItem(tr("pi .......... pi=3.141592654 Konstante"));
+    for (const char* item : help_texts::Operators)
+        HilfeListBox->addItem(tr(item));
     TabWidget->setTabText(TabWidget->indexOf(Hilfe_TabPage), tr("&Hilfe"));
 
     for (int column = 0; column < xyz_table_labels::Columns; ++column)
@@ -124,22 +99,9 @@ void Form1::languageChange() {
     clearlListBoxXYZ_pushButton->setText(tr("Lösche Ausgabe"));
     BeispieleXYZ_pushButton->setText(tr("Beispiele"));
     BeispieleXYZ_pushButton->setToolTip(tr("Bitte click mich!"));
+    result_list_copy::setText(AusgabeXYZ_listBox, tr("Kopieren"));
     tabWidget3->setTabText(tabWidget3->indexOf(tab), tr("GleichungenXYZ"));
-    textEdit1->setHtml(
-        tr("<html><head><meta name=\"qrichtext\" content=\"1\" /></head>"
-           "<body style=\"font-size:12pt;font-family:Sans\">\n"
-           "<p style=\"margin-top:16px\"><span style=\"font-family:Adobe "
-           "Times;font-size:20pt;font-weight:600\">"
-           "100=2*X1+3*X2+5*X3<br />"
-           " Sie dürfen in die Tabelle nur die Koeffitienten die vor X stehen eingeben.<br />"
-           "Also k1=2, k2=3 und k3=5<br />"
-           "zum Beispiel:<br /><br />"
-           "Gleichung      |              Tabelle<br />"
-           "----------------------------------------------<br />"
-           "2*x - 3*y=1    &gt;&gt;--&gt;    | 1 |   2 | -3|<br />"
-           "3*x + y  =18   &gt;&gt;--&gt;    |18|  3 |  1|<br />"
-           "</span></p>\n"
-           "</body></html>\n"));
+    textEdit1->setHtml(tr(help_texts::LinearSystemHelp));
     tabWidget3->setTabText(tabWidget3->indexOf(tab_2), tr("Hilfe"));
 
     menuGleichnungenX_Action->setIconText(tr("Gleichnungen_X"));

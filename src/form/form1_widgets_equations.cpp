@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "form/result_list_copy.h"
 #include "form/widget_setup.h"
 #include "interpreter/formelinterpreter.h"
 
@@ -156,6 +157,7 @@ void Form1::createEquationTab() {
     Ergebnisse_ListBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     widget_setup::setBaseColours(Ergebnisse_ListBox, QColor(85, 255, 0), QColor(0, 0, 0));
     widget_setup::setFont(Ergebnisse_ListBox, "Adobe Courier", 15, false);
+    result_list_copy::enable(Ergebnisse_ListBox);
     Gleichung_TabPageLayout->addWidget(Ergebnisse_ListBox, 2, 0);
 
     TabWidget->addTab(Gleichung_TabPage, QString());

@@ -12,6 +12,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "form/result_list_copy.h"
 #include "form/widget_setup.h"
 #include "form/xyz_table_labels.h"
 
@@ -63,6 +64,7 @@ void Form1::createLinearSystemPage() {
     AusgabeXYZ_listBox->setObjectName("AusgabeXYZ_listBox");
     widget_setup::setBaseColours(AusgabeXYZ_listBox, QColor(0, 255, 0), QColor(0, 0, 0));
     widget_setup::setFont(AusgabeXYZ_listBox, "Adobe Courier", 15, false);
+    result_list_copy::enable(AusgabeXYZ_listBox);
     layout21->addWidget(AusgabeXYZ_listBox);
 
     frame6 = new QFrame(tab);

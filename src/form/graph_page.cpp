@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "form/busy_guard.h"
 #include "form/graph_frame.h"
 #include "form/graph_sampling.h"
 #include "form/graph_state.h"
@@ -67,6 +68,7 @@ QString label(const char* format, long double value) {
 } // namespace
 
 void Form1::ZeichnenSlot() {
+    const BusyGuard busy;
     const QString linksText = GleichLinks_LineEdit->text();
     const QString rechtsText = GleichRechts_LineEdit->text();
     compileSides(textOf(linksText.toUtf8()), textOf(rechtsText.toUtf8()));

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <locale.h>
 
+#include "form/busy_guard.h"
 #include "form/linear_system_examples.h"
 #include "gauss/gausalgorithmus.h"
 
@@ -93,6 +94,7 @@ QString resultLine(int i, long double value) {
 } // namespace
 
 void Form1::istGleichXYZ_Slot() {
+    const BusyGuard busy;
     const int n = countEquations(GleichungenXYZ_table);
     AnzahlVariablen_Gausalg = n;
     const QString error = readSystem(GleichungenXYZ_table, n);

@@ -53,6 +53,10 @@ private slots:
     void longSideIsCutWhenPasted();
     void headingHoldsBothLongSidesWhole();
     void textOutsideAsciiIsUnrecognised();
+    void unrecognisedTextIsNamed_data();
+    void unrecognisedTextIsNamed();
+    void readableQuirksAreSolved_data();
+    void readableQuirksAreSolved();
     void fullBracketStoreKeepsTheFirstRoots();
 };
 
@@ -227,9 +231,94 @@ void EquationRequestTest::headingHoldsBothLongSidesWhole() {
 void EquationRequestTest::textOutsideAsciiIsUnrecognised() {
     // "ä" is no word of the formula language; the heading shows the side as typed.
     solve(QString::fromUtf8("X\u00c4"), "1");
+    QCOMPARE(lines(form->Ergebnisse_ListBox),
+             (QStringList{QString::fromUtf8("x\u00c4 = 1"), "",
+                          QString::fromUtf8("Unbekanntes Zeichen auf der linken Seite: \u00c4"),
+                          Closing}));
+}
+
+void EquationRequestTest::unrecognisedTextIsNamed_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("line");
+
+    const QString leftWord = QStringLiteral("Unbekanntes Wort auf der linken Seite: ");
+    const QString rightWord = QStringLiteral("Unbekanntes Wort auf der rechten Seite: ");
+    QTest::newRow("sinx") << "sinx"
+                          << "0.5" << leftWord + "sinx";
+    QTest::newRow("coth") << "coth(x)"
+                          << "2" << leftWord + "coth";
+    QTest::newRow("abc(((") << "abc((("
+                            << "2" << leftWord + "abc";
+    QTest::newRow("right side, lower-cased") << "x"
+                                             << "SinX+1" << rightWord + "sinx";
+    // Blanks are removed before the words are read.
+    QTest::newRow("blank inside") << "sin x"
+                                  << "0" << leftWord + "sinx";
+    QTest::newRow("first of several") << "x+tanx+coth(x)"
+                                      << "1" << leftWord + "tanx";
+    QTest::newRow("both sides: the left one") << "foo"
+                                              << "bar" << leftWord + "foo";
+    QTest::newRow("longer than any word") << "x"
+                                          << "sqrtsqrt(x)" << rightWord + "sqrtsqrt";
+    QTest::newRow("equals sign") << "x=3"
+                                 << "0"
+                                 << "Unbekanntes Zeichen auf der linken Seite: =";
+    QTest::newRow("exclamation mark") << "x"
+                                      << "2!"
+                                      << "Unbekanntes Zeichen auf der rechten Seite: !";
+    QTest::newRow("comma before a word") << "x,5"
+                                         << "1"
+                                         << "Unbekanntes Zeichen auf der linken Seite: ,";
+}
+
+void EquationRequestTest::unrecognisedTextIsNamed() {
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QString, line);
+    solve(left, right);
+    const QString heading =
+        left.remove(' ').toLower() + QStringLiteral(" = ") + right.remove(' ').toLower();
+    // Nothing is solved: no blank line, no result.
+    QCOMPARE(lines(form->Ergebnisse_ListBox), (QStringList{heading, "", line, Closing}));
+}
+
+void EquationRequestTest::readableQuirksAreSolved_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QStringList>("results");
+
+    // 2x reads as the number 2 followed by x, with no operator between them.
+    QTest::newRow("2x+1") << "2x+1"
+                          << "0" << QStringList();
+    // 1e5 is 1, the constant e and 5, with no exponent notation.
+    QTest::newRow("1e5") << "x"
+                         << "1e5" << QStringList();
+    QTest::newRow("2*-3") << "x"
+                          << "2*-3" << QStringList();
+    QTest::newRow("decimal comma") << "x"
+                                   << "1,5" << QStringList{"X1 =  1.5"};
+    QTest::newRow("2pi") << "x"
+                         << "2pi" << QStringList();
+    QTest::newRow("blank splits a word") << "s in(x)"
+                                         << "0" << QStringList();
+    QTest::newRow("degree words") << "SinD(x)"
+                                  << "0.5" << QStringList();
+}
+
+void EquationRequestTest::readableQuirksAreSolved() {
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QStringList, results);
+    solve(left, right);
     const QStringList written = lines(form->Ergebnisse_ListBox);
-    QCOMPARE(written.first(), QString::fromUtf8("x\u00c4 = 1"));
+    // The solve ran: the blank line follows the heading, whatever it found.
+    QCOMPARE(written.value(1), QString());
+    QCOMPARE(written.value(2), " ");
     QCOMPARE(written.last(), Closing);
+    for (const QString& result : results) {
+        QVERIFY2(written.contains(result), qPrintable(written.join('|')));
+    }
 }
 
 void EquationRequestTest::fullBracketStoreKeepsTheFirstRoots() {

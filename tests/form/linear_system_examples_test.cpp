@@ -22,20 +22,36 @@ using Values = QList<double>;
 
 const QString Separator(78, QLatin1Char('-'));
 
-QString heading(int number, const char* blank, int hyphens) {
-    return QStringLiteral("Beispiel: %1%2").arg(number).arg(QLatin1String(blank)) +
-           QString(hyphens, QLatin1Char('-'));
+const linear_system_examples::Example& exampleNo(int number) {
+    return linear_system_examples::Examples[number - 1];
 }
 
-const Rows Example1{{"18", "1", "1", "1"}, {"12", "1", "1", "-1"}, {"-8", "1", "-1", "-1"}};
-const QStringList Example1Lines{heading(1, " ", 62),
-                                "G1: 18 = 1*X1 + 1*X2 + 1*X3",
-                                "G2: 12 = 1*x1 + 1*x2 - 1*x3",
-                                "G3: -8 = 1*x1 - 1*x2 - 1*x3",
-                                "X1 =  5",
-                                "X2 =  10",
-                                "X3 =  3",
-                                Separator};
+// The table rows as the example defines them.
+Rows cellsOf(int number) {
+    const linear_system_examples::Example& example = exampleNo(number);
+    Rows rows;
+    for (int row = 0; row < example.rows; ++row) {
+        QStringList cells;
+        for (int column = 0; column <= example.rows; ++column)
+            cells << QString::fromLatin1(example.cells[row][column]);
+        rows << cells;
+    }
+    return rows;
+}
+
+// The lines the button writes before solving: the heading, then the readable rows.
+QStringList linesBeforeSolving(int number) {
+    const linear_system_examples::Example& example = exampleNo(number);
+    QStringList lines{QString::fromLatin1(example.heading)};
+    for (int row = 0; row < example.rows; ++row)
+        if (example.lines[row])
+            lines << QString::fromLatin1(example.lines[row]);
+    return lines;
+}
+
+QStringList example1Lines() {
+    return linesBeforeSolving(1) + QStringList{"X1 =  5", "X2 =  10", "X3 =  3", Separator};
+}
 
 } // namespace
 
@@ -60,6 +76,8 @@ private slots:
 
     void example_data();
     void example();
+    void readableLinesStateTheirRows_data();
+    void readableLinesStateTheirRows();
     void blocksFollowEachOther();
     void fifthClickWrapsToFirst();
     void clearingKeepsTheCount();
@@ -91,48 +109,27 @@ void LinearSystemExamplesTest::init() {
 
 void LinearSystemExamplesTest::example_data() {
     QTest::addColumn<int>("number");
-    QTest::addColumn<Rows>("cells");
-    // The lines of the block; for example 4 without the values of the unknowns.
-    QTest::addColumn<QStringList>("expected");
-    // Values of the unknowns, checked with a tolerance, when the block leaves them out.
+    // The value lines of the block; for example 4 checked by value instead.
+    QTest::addColumn<QStringList>("valueLines");
+    // Values of the unknowns: the solution of the system in the table.
     QTest::addColumn<Values>("values");
 
-    QTest::newRow("1") << 1 << Example1 << Example1Lines << Values{};
-    // 29 = 2*3 + 3*5 + 2*4, 31 = 3*3 + 2*5 + 3*4, 40 = 4*3 + 4*5 + 2*4.
-    QTest::newRow("2") << 2
-                       << Rows{{"29", "2", "3", "2"}, {"31", "3", "2", "3"}, {"40", "4", "4", "2"}}
-                       << QStringList{heading(2, "", 63),
-                                      "G1: 29 = 2*X1 + 3*X2 + 2*X3",
-                                      "G2: 31 = 3*x1 + 2*x2 + 3*x3",
-                                      "G3: 40 = 4*x1 + 4*x2 + 2*x3",
-                                      "X1 =  3",
-                                      "X2 =  5",
-                                      "X3 =  4",
-                                      Separator}
-                       << Values{};
+    QTest::newRow("1") << 1 << QStringList{"X1 =  5", "X2 =  10", "X3 =  3"} << Values{5, 10, 3};
+    QTest::newRow("2") << 2 << QStringList{"X1 =  3", "X2 =  5", "X3 =  4"} << Values{3, 5, 4};
     // By hand: X1 = 70/37, X2 = 15/37, X3 = 55/37.
     QTest::newRow("3") << 3
-                       << Rows{{"20", "8", "12", "0"},
-                               {"10", "0", "-12", "10"},
-                               {"0", "-1", "1", "1"}}
-                       << QStringList{heading(3, " ", 61), "X1 =  1.891891892",
-                                      "X2 =  0.4054054054", "X3 =  1.486486486", Separator}
-                       << Values{};
+                       << QStringList{"X1 =  1.891891892", "X2 =  0.4054054054",
+                                      "X3 =  1.486486486"}
+                       << Values{70.0 / 37, 15.0 / 37, 55.0 / 37};
     // Exact fractions: 133480/75287, 1524412/376435, -1991577/1882175, -168720/75287.
-    QTest::newRow("4") << 4
-                       << Rows{{"-2", "0", "-2", "-10", "2"},
-                               {"32", "4.71", "8.3", "-16", "12"},
-                               {"16.72", "1", "2", "2", "-4"},
-                               {"-32", "1", "-10", "0", "-3"}}
-                       << QStringList{heading(4, " ", 60), Separator}
+    QTest::newRow("4") << 4 << QStringList{}
                        << Values{1.7729488490708867, 4.0496021889569249, -1.0581253071579422,
                                  -2.2410243468327864};
 }
 
 void LinearSystemExamplesTest::example() {
     QFETCH(int, number);
-    QFETCH(Rows, cells);
-    QFETCH(QStringList, expected);
+    QFETCH(QStringList, valueLines);
     QFETCH(Values, values);
     for (int earlier = 1; earlier < number; ++earlier)
         clickExample();
@@ -141,19 +138,66 @@ void LinearSystemExamplesTest::example() {
     clickExample();
 
     QCOMPARE(form->BeispieleXYZ_pushButton->text(), QStringLiteral("Beispiel Nr:%1").arg(number));
+    const Rows cells = cellsOf(number);
     verifyTable(cells);
+    // The expected values solve the rows written into the table.
+    for (const QStringList& row : cells) {
+        double sum = 0;
+        for (int column = 1; column < row.size(); ++column)
+            sum += row[column].toDouble() * values[column - 1];
+        QVERIFY2(std::fabs(sum - row[0].toDouble()) < 1e-9 * (1 + std::fabs(sum)),
+                 qPrintable(row.join(' ')));
+    }
+
+    // The heading names the example and runs on as a line of hyphens.
+    const QRegularExpression heading(QStringLiteral("^Beispiel: %1 ?-{60,}$").arg(number));
+    QVERIFY(heading.match(QString::fromLatin1(exampleNo(number).heading)).hasMatch());
+
     QStringList actual = lines();
-    const QRegularExpression valueLine(QStringLiteral("^X(\\d+) = ([ -])(\\d\\.\\d{9})$"));
+    const int firstValue = static_cast<int>(linesBeforeSolving(number).size());
+    const QRegularExpression valueLine(QStringLiteral("^X(\\d+) = ([ -])(\\d+(\\.\\d+)?)$"));
     for (int i = 0; i < values.size(); ++i) {
-        QVERIFY(actual.size() > 1);
-        const QString line = actual.takeAt(1);
+        QVERIFY(actual.size() > firstValue);
+        const QString line = actual.takeAt(firstValue);
         const QRegularExpressionMatch match = valueLine.match(line);
         QVERIFY2(match.hasMatch(), qPrintable(line));
         QCOMPARE(match.captured(1).toInt(), i + 1);
         const double value = (match.captured(2).trimmed() + match.captured(3)).toDouble();
         QVERIFY2(std::fabs(value - values[i]) <= 1e-9 * std::fabs(values[i]), qPrintable(line));
+        if (!valueLines.isEmpty())
+            QCOMPARE(line, valueLines[i]);
     }
-    QCOMPARE(actual, expected);
+    QCOMPARE(actual, linesBeforeSolving(number) + QStringList{Separator});
+}
+
+// Each readable line states the row of the table: "G<r>: <value> = <k1>*X1 + <k2>*x2 ...".
+void LinearSystemExamplesTest::readableLinesStateTheirRows_data() {
+    QTest::addColumn<int>("number");
+    for (int number = 1; number <= linear_system_examples::Count; ++number)
+        QTest::addRow("%d", number) << number;
+}
+
+void LinearSystemExamplesTest::readableLinesStateTheirRows() {
+    QFETCH(int, number);
+    const linear_system_examples::Example& example = exampleNo(number);
+    const Rows cells = cellsOf(number);
+    static const QRegularExpression term(QStringLiteral("([+-]) (\\d+)\\*[xX](\\d+)"));
+    for (int row = 0; row < example.rows; ++row) {
+        if (!example.lines[row])
+            continue;
+        const QString line = QString::fromLatin1(example.lines[row]);
+        const QString start = QStringLiteral("G%1: %2 = ").arg(row + 1).arg(cells[row][0]);
+        QVERIFY2(line.startsWith(start), qPrintable(line));
+        const QString terms = QStringLiteral("+ ") + line.mid(start.size());
+        int unknown = 0;
+        for (const QRegularExpressionMatch& match : term.globalMatch(terms)) {
+            ++unknown;
+            QCOMPARE(match.captured(3).toInt(), unknown);
+            const QString coefficient = (match.captured(1) == "-" ? "-" : "") + match.captured(2);
+            QCOMPARE(coefficient.toDouble(), cells[row][unknown].toDouble());
+        }
+        QCOMPARE(unknown, example.rows);
+    }
 }
 
 void LinearSystemExamplesTest::blocksFollowEachOther() {
@@ -161,8 +205,8 @@ void LinearSystemExamplesTest::blocksFollowEachOther() {
     clickExample();
     const QStringList all = lines();
     QCOMPARE(all.size(), 16);
-    QCOMPARE(all.mid(0, 8), Example1Lines);
-    QCOMPARE(all.at(8), heading(2, "", 63));
+    QCOMPARE(all.mid(0, 8), example1Lines());
+    QCOMPARE(all.at(8), linesBeforeSolving(2).first());
     QCOMPARE(all.at(15), Separator);
 }
 
@@ -174,8 +218,8 @@ void LinearSystemExamplesTest::fifthClickWrapsToFirst() {
     clickExample();
     QCOMPARE(form->BeispieleXYZ_pushButton->text(), QStringLiteral("Beispiel Nr:1"));
     // Row 3 and column 4 of example 4 are gone.
-    verifyTable(Example1);
-    QCOMPARE(lines(), Example1Lines);
+    verifyTable(cellsOf(1));
+    QCOMPARE(lines(), example1Lines());
 }
 
 void LinearSystemExamplesTest::clearingKeepsTheCount() {
@@ -184,7 +228,7 @@ void LinearSystemExamplesTest::clearingKeepsTheCount() {
     QTest::mouseClick(form->clearlListBoxXYZ_pushButton, Qt::LeftButton);
     clickExample();
     QCOMPARE(form->BeispieleXYZ_pushButton->text(), QStringLiteral("Beispiel Nr:2"));
-    QCOMPARE(lines().first(), heading(2, "", 63));
+    QCOMPARE(lines().first(), linesBeforeSolving(2).first());
 }
 
 QUINT_QTEST_MAIN(LinearSystemExamplesTest)

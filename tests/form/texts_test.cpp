@@ -20,7 +20,9 @@
 #include <memory>
 
 #include "form/form1.h"
+#include "form/help_texts.h"
 #include "form/i18n.h"
+#include "interpreter/formelinterpreter.h"
 #include "qt_test_main.h"
 
 namespace {
@@ -68,38 +70,11 @@ QStringList allTexts(const Form1& form) {
     return texts;
 }
 
-const char* const HelpItems[] = {
-    "+ ........... Plus",
-    "- ........... Minus",
-    "* ........... Multiplikationszeichen",
-    "/ ........... Divisionszeichen",
-    ": ........... Divisionszeichen",
-    "^ ........... Hochzeichen",
-    "sqrt(x) ..... Quadratwurzel",
-    "sin(x) ...... Sinus (RAD)",
-    "cos(x) ...... Cosinus (RAD)",
-    "tan(x) ...... Tangens (RAD)",
-    "asin(x) ..... Arcsinus (RAD)",
-    "acos(x) ..... Arccosinus (RAD)",
-    "atan(x) ..... Arctangens (RAD)",
-    "sinD(x) ..... Sinus (DEG)",
-    "cosD(x) ..... Cosinus (DEG)",
-    "tanD(x) ..... Tangens (DEG)",
-    "asinD(x) .... Arcsinus (DEG)",
-    "acosD(x) .... Arccosinus (DEG)",
-    "atanD(x) .... Arctangens (DEG)",
-    "log(x) ...... Logarithmus zur Basis 10",
-    "ln(x) ....... Logarithmus zur Basis  e=2.718281828",
-    "expz(x) ..... Expotentialfunktion 10^x=1000  expz(x)=1000",
-    "expn(x) ..... Expotentialfunktion 2.718281828^x=1  expn(x)=1",
-    "sinh(x) ..... Hyperbelsinus",
-    "cosh(x) ..... Hyperbelcosinus",
-    "tanh(x) ..... Hyperbeltangens",
-    "( ........... Klammer auf",
-    ") ........... Klammer  zu",
-    "e ........... e=2.718281828 Konstante",
-    "pi .......... pi=3.141592654 Konstante",
-};
+// The text of a formula word or operator as the help list names it: "sinD(x)" gives "sinD(x)".
+QString helpToken(const char* item) {
+    const QString text = QString::fromUtf8(item);
+    return text.left(text.indexOf(QLatin1Char(' ')));
+}
 
 } // namespace
 
@@ -121,6 +96,8 @@ private slots:
     void helpItems();
     void helpDescriptionsStartAtColumn15_data();
     void helpDescriptionsStartAtColumn15();
+    void helpNamesWhatTheCompilerReads_data();
+    void helpNamesWhatTheCompilerReads();
     void secondCallYieldsSameWindow();
     void umlauts_data();
     void umlauts();
@@ -160,8 +137,8 @@ void TextsTest::caption() {
 void TextsTest::helpItems_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("item");
-    for (int i = 0; i < int(std::size(HelpItems)); ++i)
-        QTest::addRow("%d", i + 1) << i << QString::fromLatin1(HelpItems[i]);
+    for (int i = 0; i < int(std::size(help_texts::Operators)); ++i)
+        QTest::addRow("%d", i + 1) << i << QString::fromUtf8(help_texts::Operators[i]);
 }
 
 void TextsTest::helpItems() {
@@ -190,6 +167,23 @@ void TextsTest::helpDescriptionsStartAtColumn15() {
     const QRegularExpressionMatch match = columns.match(item);
     QVERIFY2(match.hasMatch(), qPrintable(item));
     QCOMPARE(match.capturedStart(3), 14);
+}
+
+void TextsTest::helpNamesWhatTheCompilerReads_data() {
+    QTest::addColumn<QString>("token");
+    for (const char* item : help_texts::Operators)
+        QTest::addRow("%s", qPrintable(helpToken(item))) << helpToken(item);
+}
+
+// Each operator, function and constant of the help list, typed as shown, is read by the
+// compiler without an unrecognised word or character.
+void TextsTest::helpNamesWhatTheCompilerReads() {
+    QFETCH(QString, token);
+    Formelinterpreter formula{};
+    formula.setFormel(token.toStdString());
+    formula.Formel_compillieren();
+    QCOMPARE(formula.AnzahlFehler, 0);
+    QVERIFY(formula.AnzahlToken > 1);
 }
 
 void TextsTest::secondCallYieldsSameWindow() {
@@ -229,19 +223,12 @@ void TextsTest::umlauts() {
 void TextsTest::richText() {
     // One paragraph; the qrichtext document keeps its blanks, so the columns stay aligned.
     const QStringList lines = form->textEdit1->toPlainText().split('\n');
-    const QStringList expected = {
-        "100=2*X1+3*X2+5*X3",
-        QString::fromUtf16(
-            u" Sie d\u00fcrfen in die Tabelle nur die Koeffitienten die vor X stehen eingeben."),
-        "Also k1=2, k2=3 und k3=5",
-        "zum Beispiel:",
-        "",
-        "Gleichung      |              Tabelle",
-        "----------------------------------------------",
-        "2*x - 3*y=1    >>-->    | 1 |   2 | -3|",
-        "3*x + y  =18   >>-->    |18|  3 |  1|",
-        "",
-    };
+    // The lines of the text between its tags, with the entities of the arrows decoded.
+    QString body = QString::fromUtf8(help_texts::LinearSystemHelp);
+    const qsizetype spanStart = body.indexOf(QLatin1Char('>'), body.indexOf("<span")) + 1;
+    body = body.mid(spanStart, body.indexOf("</span>") - spanStart);
+    const QStringList expected = body.replace("&gt;", ">").split("<br />");
+    QCOMPARE(expected.size(), 10);
     QCOMPARE(lines, expected);
 
     QTextCursor cursor(form->textEdit1->document());
