@@ -14,9 +14,9 @@ Gausalgorithmus GausAlgorithmus;
 namespace {
 
 // The rotations' values are kept when no coefficient or right-hand side has to change by
-// more than this fraction of itself for them to be exact: a few units in the last place of
-// a long double.
-constexpr long double AcceptedBackwardError = 0x1p-60L;
+// more than this fraction of itself, times n, for them to be exact: elimination in
+// long double (unit roundoff 2^-64) reaches a few units of n * 2^-64.
+constexpr long double AcceptedBackwardError = 0x1p-62L;
 
 // A count the arrays can hold, whatever was written into Anzahl.
 int boundedCount(int n) {
@@ -40,7 +40,7 @@ int Gausalgorithmus::Werte_uebergeben(long double (*Koeff)[Groesse], long double
             KoeffizientenKopie[j][i] = Koeff[j][i];
     }
     const gauss::ScaledSystem system = gauss::scaleSystem(Koeff, Rechts, n);
-    if (!system.finite)
+    if (!system.finite || !system.transversal)
         return 1;
     const gauss::Factors factors = gauss::factorize(system);
     if (!factors.regular)
@@ -48,7 +48,7 @@ int Gausalgorithmus::Werte_uebergeben(long double (*Koeff)[Groesse], long double
     const long double rotationsError = solveByRotations() == 0
                                            ? gauss::backwardError(system, Werte)
                                            : std::numeric_limits<long double>::infinity();
-    if (rotationsError <= AcceptedBackwardError)
+    if (rotationsError <= n * AcceptedBackwardError)
         return 0;
     long double refined[Groesse] = {};
     if (!gauss::solveRefined(system, factors, refined))

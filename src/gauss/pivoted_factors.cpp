@@ -36,6 +36,11 @@ void exchangeColumns(Factors& factors, int a, int b) {
 
 } // namespace
 
+// Fraction-free (Bareiss) elimination: step k sets each remaining entry to
+// (pivot * entry - a * b) / previous pivot. The entries stay minors of the scaled system,
+// so for whole numbers, which the powers of two of the scaling leave whole up to a power of
+// two, every division is exact while they fit the 64-bit significand, and such a system is
+// solved without rounding. The pivot of ordinary elimination is pivot / previous pivot.
 Factors factorize(const ScaledSystem& system) {
     Factors factors{};
     const int n = system.n;
@@ -46,18 +51,19 @@ Factors factorize(const ScaledSystem& system) {
         for (int j = 1; j <= n; ++j)
             factors.lu[i][j] = system.a[i][j];
     }
+    long double previous = 1;
     for (int k = 1; k <= n; ++k) {
-        const Position pivot = largestRemaining(factors, k);
-        if (!(std::fabs(factors.lu[pivot.row][pivot.column]) > SingularPivot))
+        const Position best = largestRemaining(factors, k);
+        if (!(std::fabs(factors.lu[best.row][best.column] / previous) > SingularPivot))
             return factors;
-        exchangeRows(factors, k, pivot.row);
-        exchangeColumns(factors, k, pivot.column);
-        for (int i = k + 1; i <= n; ++i) {
-            const long double multiplier = factors.lu[i][k] / factors.lu[k][k];
-            factors.lu[i][k] = multiplier;
+        exchangeRows(factors, k, best.row);
+        exchangeColumns(factors, k, best.column);
+        const long double pivot = factors.lu[k][k];
+        for (int i = k + 1; i <= n; ++i)
             for (int j = k + 1; j <= n; ++j)
-                factors.lu[i][j] -= multiplier * factors.lu[k][j];
-        }
+                factors.lu[i][j] =
+                    (pivot * factors.lu[i][j] - factors.lu[i][k] * factors.lu[k][j]) / previous;
+        previous = pivot;
     }
     factors.regular = true;
     return factors;
@@ -66,10 +72,14 @@ Factors factorize(const ScaledSystem& system) {
 void substitute(const Factors& factors, const long double* rhs, long double* y) {
     const int n = factors.n;
     long double z[Groesse] = {};
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= n; ++i)
         z[i] = rhs[factors.equation[i]];
-        for (int j = 1; j < i; ++j)
-            z[i] -= factors.lu[i][j] * z[j];
+    long double previous = 1;
+    for (int k = 1; k <= n; ++k) {
+        const long double pivot = factors.lu[k][k];
+        for (int i = k + 1; i <= n; ++i)
+            z[i] = (pivot * z[i] - factors.lu[i][k] * z[k]) / previous;
+        previous = pivot;
     }
     for (int i = n; i >= 1; --i) {
         for (int j = i + 1; j <= n; ++j)
