@@ -39,8 +39,9 @@ void exchangeColumns(Factors& factors, int a, int b) {
 // Fraction-free (Bareiss) elimination: step k sets each remaining entry to
 // (pivot * entry - a * b) / previous pivot. The entries stay minors of the scaled system,
 // so for whole numbers, which the powers of two of the scaling leave whole up to a power of
-// two, every division is exact while they fit the 64-bit significand, and such a system is
-// solved without rounding. The pivot of ordinary elimination is pivot / previous pivot.
+// two, every division is exact while they fit the 64-bit significand: only the last
+// division of each unknown rounds, and a whole-number solution comes out exact. The pivot
+// of ordinary elimination is pivot / previous pivot.
 Factors factorize(const ScaledSystem& system) {
     Factors factors{};
     const int n = system.n;
