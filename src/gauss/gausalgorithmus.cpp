@@ -55,7 +55,8 @@ int Gausalgorithmus::Werte_uebergeben(long double (*Koeff)[Groesse], long double
         return 1;
     // Elimination can satisfy a system whose coefficients span many orders of magnitude
     // less well than the rotations; the values that come closer are kept.
-    if (gauss::backwardError(system, refined) < rotationsError)
+    if (rotationsError == std::numeric_limits<long double>::infinity() ||
+        gauss::backwardError(system, refined) < rotationsError)
         for (int i = 1; i <= n; ++i)
             Werte[i] = refined[i];
     return 0;

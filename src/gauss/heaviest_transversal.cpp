@@ -5,8 +5,12 @@ namespace gauss {
 namespace {
 
 constexpr int Groesse = Gausalgorithmus::Groesse;
-// Larger than any sum of n weight differences, far from overflowing an int.
-constexpr int Unreachable = 1 << 28;
+// The cost of a zero coefficient: more than any path through real weights can cost (n
+// times the span of the binary exponents of a long double, about 2^20), so a zero is only
+// used where no transversal avoids it.
+constexpr long long ZeroCost = 1LL << 40;
+// Larger than any reduced cost, with room for the sums of n of them.
+constexpr long long Unreachable = 1LL << 60;
 
 } // namespace
 
@@ -14,14 +18,16 @@ constexpr int Unreachable = 1 << 28;
 // row[i] + column[j] <= cost[i][j] holds, with equality on the assigned pairs.
 TransversalScaling heaviestTransversal(const int (*weight)[Groesse], int n) {
     TransversalScaling scaling{};
-    int rowPotential[Groesse] = {};
-    int columnPotential[Groesse] = {};
+    long long rowPotential[Groesse] = {};
+    long long columnPotential[Groesse] = {};
     int rowOfColumn[Groesse] = {}; // 0: column still free
     int previous[Groesse] = {};
-    const auto cost = [&](int i, int j) { return -weight[i][j]; };
+    const auto cost = [&](int i, int j) {
+        return weight[i][j] == NoWeight ? ZeroCost : -static_cast<long long>(weight[i][j]);
+    };
     for (int i = 1; i <= n; ++i) {
         rowOfColumn[0] = i;
-        int slack[Groesse];
+        long long slack[Groesse];
         bool used[Groesse] = {};
         for (int j = 0; j <= n; ++j)
             slack[j] = Unreachable;
@@ -29,12 +35,12 @@ TransversalScaling heaviestTransversal(const int (*weight)[Groesse], int n) {
         do {
             used[column] = true;
             const int row = rowOfColumn[column];
-            int delta = Unreachable;
+            long long delta = Unreachable;
             int next = 0;
             for (int j = 1; j <= n; ++j) {
                 if (used[j])
                     continue;
-                const int reduced = cost(row, j) - rowPotential[row] - columnPotential[j];
+                const long long reduced = cost(row, j) - rowPotential[row] - columnPotential[j];
                 if (reduced < slack[j]) {
                     slack[j] = reduced;
                     previous[j] = column;
@@ -65,10 +71,14 @@ TransversalScaling heaviestTransversal(const int (*weight)[Groesse], int n) {
         if (weight[rowOfColumn[j]][j] == NoWeight)
             scaling.found = false;
     // cost = -weight >= rowPotential + columnPotential, so weight + row + column <= 0.
+    if (!scaling.found)
+        return scaling;
+    // With a transversal free of zeros no zero was ever on a shortest path, so the potentials
+    // are sums of exponent differences and fit an int.
     for (int i = 1; i <= n; ++i)
-        scaling.row[i] = rowPotential[i];
+        scaling.row[i] = static_cast<int>(rowPotential[i]);
     for (int j = 1; j <= n; ++j)
-        scaling.column[j] = columnPotential[j];
+        scaling.column[j] = static_cast<int>(columnPotential[j]);
     return scaling;
 }
 

@@ -5,7 +5,7 @@
 namespace gauss {
 
 // Marks a coefficient that is exactly zero among the weights.
-inline constexpr int NoWeight = -(1 << 20);
+inline constexpr int NoWeight = -(1 << 30);
 
 // Row and column exponents that scale the heaviest transversal to weight 0.
 struct TransversalScaling {
@@ -13,7 +13,8 @@ struct TransversalScaling {
     // transversal. Counted from 1.
     int row[Gausalgorithmus::Groesse];
     int column[Gausalgorithmus::Groesse];
-    // False when no transversal avoids NoWeight: the coefficients are structurally singular.
+    // False when no transversal avoids NoWeight: the coefficients are structurally singular,
+    // and row and column are not set.
     bool found;
 };
 

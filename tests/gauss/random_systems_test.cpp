@@ -86,8 +86,8 @@ TEST(RandomSystems, NonsingularWholeNumbersGiveTheirSolution) {
         for (int j = 1; j <= n; ++j) {
             solution[j] = draw.between(1, 800) * (draw.chance(50) ? 1 : -1) / 8.0L;
             if (scaled) {
-                rowExponent[j] = static_cast<int>(draw.between(-300, 300));
-                columnExponent[j] = static_cast<int>(draw.between(-300, 300));
+                rowExponent[j] = static_cast<int>(draw.between(-1000, 1000));
+                columnExponent[j] = static_cast<int>(draw.between(-1000, 1000));
             }
         }
         for (int i = 1; i <= n; ++i) {

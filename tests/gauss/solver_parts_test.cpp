@@ -28,9 +28,9 @@ int bruteForceHeaviest(const int (*weight)[G], int n) {
     do {
         int sum = 0;
         bool complete = true;
-        for (int i = 1; i <= n; ++i) {
-            complete = complete && weight[i][columns[i - 1]] != gauss::NoWeight;
-            sum += weight[i][columns[i - 1]];
+        for (int i = 1; i <= n && complete; ++i) {
+            complete = weight[i][columns[i - 1]] != gauss::NoWeight;
+            sum += complete ? weight[i][columns[i - 1]] : 0;
         }
         if (complete)
             best = std::max(best, sum);
@@ -45,8 +45,8 @@ TEST(HeaviestTransversal, MatchesEveryPermutationTried) {
         int weight[G][G] = {};
         for (int i = 1; i <= n; ++i)
             for (int j = 1; j <= n; ++j)
-                weight[i][j] =
-                    random() % 5 == 0 ? gauss::NoWeight : static_cast<int>(random() % 2001) - 1000;
+                weight[i][j] = random() % 5 == 0 ? gauss::NoWeight
+                                                 : static_cast<int>(random() % 32891) - 16445;
         const int best = bruteForceHeaviest(weight, n);
         const gauss::TransversalScaling scaling = gauss::heaviestTransversal(weight, n);
         ASSERT_EQ(scaling.found, best != std::numeric_limits<int>::min()) << "trial " << trial;
