@@ -63,12 +63,12 @@ TEST_P(ExactTruth, SolvesOrRefuses) {
 
 const TruthCase cases[] = {
     // Row 2 on the left is 1.1 times row 1; the right-hand side is not (-0.769 != -0.77).
-    {"IssueSingularDecimals",
+    {"ProportionalLeftSidesDecimals",
      {{"-0.700", "0.830", "-0.350"}, {"-0.769", "0.913", "-0.385"}},
      {},
      0},
     // Row 3 is row 1 + row 2 on the left; 7 != 1 + 2.
-    {"IssueInconsistentWholeNumbers",
+    {"InconsistentWholeNumbers",
      {{"1", "2", "1", "-1", "3"},
       {"2", "1", "3", "2", "-1"},
       {"7", "3", "4", "1", "2"},
@@ -84,7 +84,7 @@ const TruthCase cases[] = {
      {},
      0},
     // Equation 2 alone gives X1 = 4.19 / 6.8466453951e112.
-    {"IssueExtremeScales",
+    {"ExtremeScalesTwoByTwo",
      {{"-0.71", "7.85", "-1.00239996e195"}, {"-4.19", "-6.8466453951e112", "0"}},
      {"6.11978532289505668646e-113", "7.08300108072629938202e-196"},
      1e-17L},
