@@ -2,10 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+#include "gauss/pivoted_factors.h"
+#include "gauss/refined_solution.h"
+#include "gauss/residual.h"
+#include "gauss/scaled_system.h"
 
 Gausalgorithmus GausAlgorithmus;
 
 namespace {
+
+// The rotations' values are kept when no coefficient or right-hand side has to change by
+// more than this fraction of itself, times n, for them to be exact: elimination in
+// long double (unit roundoff 2^-64) reaches a few units of n * 2^-64.
+constexpr long double AcceptedBackwardError = 0x1p-62L;
 
 // A count the arrays can hold, whatever was written into Anzahl.
 int boundedCount(int n) {
@@ -28,9 +39,27 @@ int Gausalgorithmus::Werte_uebergeben(long double (*Koeff)[Groesse], long double
         for (int j = 1; j <= n; ++j)
             KoeffizientenKopie[j][i] = Koeff[j][i];
     }
-    if (solveByRotations() == 0)
+    const gauss::ScaledSystem system = gauss::scaleSystem(Koeff, Rechts, n);
+    if (!system.finite || !system.transversal)
+        return 1;
+    const gauss::Factors factors = gauss::factorize(system);
+    if (!factors.regular)
+        return 1;
+    const long double rotationsError = solveByRotations() == 0
+                                           ? gauss::backwardError(system, Werte)
+                                           : std::numeric_limits<long double>::infinity();
+    if (rotationsError <= n * AcceptedBackwardError)
         return 0;
-    return solveWithPartialPivoting();
+    long double refined[Groesse] = {};
+    if (!gauss::solveRefined(system, factors, refined))
+        return 1;
+    // Elimination can satisfy a system whose coefficients span many orders of magnitude
+    // less well than the rotations; the values that come closer are kept.
+    if (rotationsError == std::numeric_limits<long double>::infinity() ||
+        gauss::backwardError(system, refined) < rotationsError)
+        for (int i = 1; i <= n; ++i)
+            Werte[i] = refined[i];
+    return 0;
 }
 
 long double Gausalgorithmus::getWert(int i) const {

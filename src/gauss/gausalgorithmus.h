@@ -21,7 +21,10 @@ public:
     // Number of equations and unknowns of the last accepted hand-over.
     int Anzahl;
 
-    // Stores and solves the system: 0 solved, 1 no solution or n outside 0..MaxAnzahl.
+    // Stores and solves the system: 0 solved, 1 when it has no unique solution at working
+    // precision, a value would overflow, an input is not finite or n is outside 0..MaxAnzahl.
+    // The values come from the rotations where they satisfy the system to working precision,
+    // otherwise from elimination with complete pivoting and one step of refinement.
     int Werte_uebergeben(long double (*Koeff)[Groesse], long double* Rechts, int n);
     // Value of unknown i after a successful solve; 0 for i outside 1..Anzahl.
     long double getWert(int i) const;
@@ -41,12 +44,6 @@ private:
     bool eliminateForward();
     // True when any diagonal entry of the working coefficients is exactly 0.
     bool diagonalHasZero() const;
-    // Fraction-free elimination of the saved input with partial pivoting; 1 at a zero pivot.
-    int solveWithPartialPivoting();
-    // Scales each working equation by a power of two to a largest coefficient in [0.5, 1).
-    void scaleEquations();
-    // Exchanges working equations a and b.
-    void swapEquations(int a, int b);
 };
 
 // The solver of the linear-system page.

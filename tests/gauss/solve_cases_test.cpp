@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -108,6 +109,17 @@ const SolveCase cases[] = {
     {"SingularInconsistent", {{1, 1, 1, 0}, {2, 2, 0, 1}, {5, 4, 2, 1}}, 1, {}, 0},
     {"SingularHiddenByRounding", {{-3, 2, 1, 2}, {-7, 6, 5, 4}, {-2, 0, -2, 2}}, 1, {}, 0},
     {"ZeroEquation", {{1, 1, 2}, {0, 0, 0}}, 1, {}, 0},
+    // X1 = 1e8000 does not fit a long double.
+    {"OverflowingSolution", {{1e4000L, 1e-4000L}}, 1, {}, 0},
+    // Normalising equation 1 overflows the rotations; by hand X2 = (1 - 2e-4900) /
+    // (1e100 - 1e-4900), which is 1e-100 in long double, and X1 = 2 - X2.
+    {"RotationsOverflow", {{1, 1e-4900L, 1e100L}, {2, 1, 1}}, 0, {2, 1e-100L}, 1e-18L},
+    {"InfiniteCoefficient", {{1, std::numeric_limits<long double>::infinity()}}, 1, {}, 0},
+    {"NotANumberRightHandSide",
+     {{std::numeric_limits<long double>::quiet_NaN(), 1, 0}, {1, 0, 1}},
+     1,
+     {},
+     0},
     {"DenseTenByTen", denseTenByTen(), 0, range(-4.5L, 10), 1e-16L},
     {"ReversedTriangularTenByTen", reversedTriangularTenByTen(), 0, range(1, 10), 1e-16L},
 };
