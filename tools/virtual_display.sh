@@ -19,19 +19,25 @@ trap stop_virtual_display EXIT
 # Xvfb picks the first free display itself and writes its number to the given descriptor,
 # so two scripts started at once cannot take the same one.
 start_display() {
-    local number_file
+    local number_file log number
     number_file=$(mktemp)
+    log=$(mktemp)
     /usr/bin/Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" \
-        2>/dev/null &
+        2>"$log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [[ -s $number_file ]] && break
         sleep 0.1
     done
-    local number
     number=$(<"$number_file")
     rm -f "$number_file"
-    [[ -n $number ]] || { echo "Xvfb did not start" >&2; return 1; }
+    if [[ -z $number ]]; then
+        echo "Xvfb did not start within 10 s:" >&2
+        cat "$log" >&2
+        rm -f "$log"
+        return 1
+    fi
+    rm -f "$log"
     export DISPLAY=:$number
     for _ in $(seq 50); do
         /usr/bin/xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
