@@ -11,3 +11,12 @@ if(QUINT_SANITIZE)
                         -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
 endif()
+
+# Coverage instrumentation for every library the fuzzer links; the fuzzer's own target adds
+# libFuzzer's main.
+if(QUINT_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "QUINT_FUZZ needs clang (libFuzzer); configure with the fuzz preset")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
