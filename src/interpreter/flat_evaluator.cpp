@@ -1,6 +1,7 @@
 #include "interpreter/flat_program.h"
 
 #include "interpreter/code_classes.h"
+#include "interpreter/integer_power.h"
 
 #include <cerrno>
 #include <cmath>
@@ -123,6 +124,17 @@ long double FlatProgram::evaluate(long double x, int& status) const {
         case PowX:
             a = power(a, x);
             break;
+        case PowInt: {
+            const double b = static_cast<double>(a);
+            const int n = static_cast<int8_t>(o->code);
+            double d;
+            if (integer_power::guardedPower(b, n, d)) {
+                a = d;
+                continue;
+            }
+            a = std::pow(b, static_cast<double>(n));
+            break;
+        }
         case PowRev:
             a = power(r[o->src], a);
             break;

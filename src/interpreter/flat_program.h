@@ -42,6 +42,7 @@ public:
         PowR, // a = pow(a, operand)
         PowC,
         PowX,
+        PowInt,   // a = pow(a, n), n the small integer `code` holds as int8_t: guarded
         Function, // a = function `code` of a
         SubRev,   // a = r[src] - a
         DivRev,   // a = r[src] / a, or r[src] when a is 0
@@ -52,7 +53,7 @@ public:
 
     struct Op {
         Kind kind;
-        uint8_t code; // the function code of a Function op
+        uint8_t code; // the function code of a Function op, the exponent of a PowInt op
         uint16_t dst;
         uint16_t src;
     };

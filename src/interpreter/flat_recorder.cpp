@@ -1,6 +1,7 @@
 #include "interpreter/flat_program.h"
 
 #include "interpreter/code_classes.h"
+#include "interpreter/integer_power.h"
 
 #include "interpreter/konstanten.h"
 
@@ -260,8 +261,16 @@ private:
             (last.kind == FlatProgram::LoadConst || last.kind == FlatProgram::LoadX)) {
             --out.count;
             const int form = last.kind == FlatProgram::LoadConst ? 1 : 2;
-            out.ops[out.count++] = Op{static_cast<FlatProgram::Kind>(kind + form), 0,
-                                      static_cast<uint16_t>(wert), last.src};
+            int n = 0;
+            if (kind == FlatProgram::PowR && form == 1 &&
+                integer_power::smallInteger(out.constants[last.src], n)) {
+                out.ops[out.count++] =
+                    Op{FlatProgram::PowInt, static_cast<uint8_t>(static_cast<int8_t>(n)),
+                       static_cast<uint16_t>(wert), last.src};
+            } else {
+                out.ops[out.count++] = Op{static_cast<FlatProgram::Kind>(kind + form), 0,
+                                          static_cast<uint16_t>(wert), last.src};
+            }
             zahl.folded = true;
             zahl.load = last;
             return;
