@@ -141,6 +141,8 @@ long double FlatProgram::evaluate(long double x, int& status) const {
         case Function:
             a = applyFunction(o->code, a);
             break;
+        default:
+            __builtin_unreachable(); // the recorder writes only the kinds above
         }
         if (error != 0) {
             status = error;

@@ -3,7 +3,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 // pow(b, n) of a double b and a small integer n, the same bits and errno as the library
 // call, without the call wherever that is provably safe.
@@ -26,20 +25,23 @@ inline bool smallInteger(long double exponent, int& n) {
 // - glibc's pow (sysdeps/ieee754/dbl-64/e_pow.c) states "Worst-case error: 0.54 ULP".
 // - p below is b^|n| by binary powering in x87 extended precision (64-bit significand,
 //   unit roundoff u = 2^-64), then its reciprocal for n < 0. By induction the relative
-//   error of b^m is at most (m-1)u, so p lies within 16u of the exact power z, that is
-//   within 16 units of p's last bit, 1/128 of a double ulp.
-// - Its 11 bits below double precision place p at least 1/16 ulp from the midpoint
-//   between two doubles, so z is 7/128 > 0.054 ulp from it: d = double(p) is z correctly
-//   rounded, |z - d| <= 0.446 ulp, and every other double is 0.554 ulp or more from z.
-//   pow, within 0.54 ulp of z, must return d. A power of two d is left to pow, because
-//   there the ulp on the two sides of d differ.
+//   error of b^m is at most about (m-1)u, so p lies within 16u of the exact power z,
+//   that is within 1/128 of a double ulp.
+// - Accepted, |p - d| <= 7/16 ulp puts p at least 1/16 ulp from the midpoint between two
+//   doubles, so z is 7/128 > 0.054 ulp from it: d = double(p) is z correctly rounded,
+//   |z - d| <= 0.446 ulp, and every other double is 0.554 ulp or more from z. pow,
+//   within 0.54 ulp of z, must return d. A power of two d is left to pow, because the
+//   ulps on its two sides differ.
 // - A normal, finite d means no overflow or underflow, where alone pow sets errno for an
-//   integer exponent; zeros, infinities, NaNs and subnormals all go to pow.
+//   integer exponent; zeros, infinities, NaNs and tiny or subnormal results go to pow.
 // True when d is pow(b, n) for 1 <= |n| <= MaxExponent; false when pow must be called.
 inline bool guardedPower(double b, int n, double& d) {
     unsigned m = n < 0 ? static_cast<unsigned>(-n) : static_cast<unsigned>(n);
-    long double square = b;
-    long double p = (m & 1) != 0 ? square : 1.0L;
+    long double p = b;
+    for (; (m & 1) == 0; m >>= 1) {
+        p *= p;
+    }
+    long double square = p;
     for (m >>= 1; m != 0; m >>= 1) {
         square *= square;
         if ((m & 1) != 0) {
@@ -52,13 +54,16 @@ inline bool guardedPower(double b, int n, double& d) {
     d = static_cast<double>(p);
     const uint64_t bits = std::bit_cast<uint64_t>(d);
     const uint64_t exponentField = (bits >> 52) & 0x7FF;
-    if (exponentField - 1 >= 0x7FE || (bits << 12) == 0) {
+    // |d| in [2^-968, 2^1024): p - d, a multiple of p's last bit below half an ulp of d,
+    // has at most 11 significant bits and is a double exactly.
+    if (exponentField - 55 >= 0x7FF - 55 || (bits << 12) == 0) {
         return false;
     }
-    uint64_t significand; // bytes 0 to 7 of the x87 format, integer bit included
-    std::memcpy(&significand, &p, sizeof significand);
-    const uint64_t belowDouble = significand & 0x7FF;
-    return belowDouble - (0x400 - 128) > 256;
+    const uint64_t error = std::bit_cast<uint64_t>(static_cast<double>(p - d)) << 1 >> 1;
+    // 7/16 ulp of d, 1.75 * 2^(field - 1077): for positive doubles the bits order as the
+    // values do.
+    const uint64_t limit = ((exponentField - 54) << 52) | (uint64_t{3} << 50);
+    return error <= limit;
 }
 
 } // namespace integer_power
