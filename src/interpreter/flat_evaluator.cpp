@@ -21,6 +21,18 @@ inline long double power(long double base, long double exponent) {
     return std::pow(static_cast<double>(base), static_cast<double>(exponent));
 }
 
+// a = pow(a, n); says whether the guarded path gave it, so that errno needs no test.
+inline bool integerPower(long double& a, int n) {
+    const double b = static_cast<double>(a);
+    double d;
+    if (integer_power::guardedPower(b, n, d)) {
+        a = d;
+        return true;
+    }
+    a = std::pow(b, static_cast<double>(n));
+    return false;
+}
+
 } // namespace
 
 bool FlatProgram::readsX() const {
@@ -33,6 +45,11 @@ bool FlatProgram::readsX() const {
         case MulX:
         case DivX:
         case PowX:
+        case XAddC:
+        case XSubC:
+        case XMulC:
+        case XPowInt:
+        case XFunction:
             return true;
         default:
             break;
@@ -112,6 +129,26 @@ long double FlatProgram::evaluate(long double x, int& status) const {
         case Fill:
             a = r[o->src];
             continue;
+        case SubRevC:
+            a = c[o->src] - a;
+            continue;
+        case DivRevC:
+            if (a == 0) {
+                divisionSkipped = 1;
+                a = c[o->src];
+            } else {
+                a = c[o->src] / a;
+            }
+            continue;
+        case XAddC:
+            a = x + c[o->src];
+            continue;
+        case XSubC:
+            a = x - c[o->src];
+            continue;
+        case XMulC:
+            a = x * c[o->src];
+            continue;
         case Spill:
             r[o->dst] = a;
             continue;
@@ -124,22 +161,28 @@ long double FlatProgram::evaluate(long double x, int& status) const {
         case PowX:
             a = power(a, x);
             break;
-        case PowInt: {
-            const double b = static_cast<double>(a);
-            const int n = static_cast<int8_t>(o->code);
-            double d;
-            if (integer_power::guardedPower(b, n, d)) {
-                a = d;
+        case PowInt:
+            if (integerPower(a, static_cast<int8_t>(o->code))) {
                 continue;
             }
-            a = std::pow(b, static_cast<double>(n));
             break;
-        }
+        case XPowInt:
+            a = x;
+            if (integerPower(a, static_cast<int8_t>(o->code))) {
+                continue;
+            }
+            break;
         case PowRev:
             a = power(r[o->src], a);
             break;
         case Function:
             a = applyFunction(o->code, a);
+            break;
+        case XFunction:
+            a = applyFunction(o->code, x);
+            break;
+        case PowRevC:
+            a = power(c[o->src], a);
             break;
         default:
             __builtin_unreachable(); // the recorder writes only the kinds above

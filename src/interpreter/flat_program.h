@@ -42,13 +42,21 @@ public:
         PowR, // a = pow(a, operand)
         PowC,
         PowX,
-        PowInt,   // a = pow(a, n), n the small integer `code` holds as int8_t: guarded
-        Function, // a = function `code` of a
-        SubRev,   // a = r[src] - a
-        DivRev,   // a = r[src] / a, or r[src] when a is 0
-        PowRev,   // a = pow(r[src], a)
-        Fill,     // a = r[src]
-        Spill,    // r[dst] = a
+        PowInt,    // a = pow(a, n), n the small integer `code` holds as int8_t: guarded
+        Function,  // a = function `code` of a
+        SubRev,    // a = r[src] - a
+        DivRev,    // a = r[src] / a, or r[src] when a is 0
+        PowRev,    // a = pow(r[src], a)
+        Fill,      // a = r[src]
+        Spill,     // r[dst] = a
+        SubRevC,   // a = constants[src] - a
+        DivRevC,   // a = constants[src] / a, or constants[src] when a is 0
+        PowRevC,   // a = pow(constants[src], a)
+        XAddC,     // a = x + constants[src]: a load of x fused with what follows it
+        XSubC,     // a = x - constants[src]
+        XMulC,     // a = x * constants[src]
+        XPowInt,   // a = pow(x, n), as PowInt
+        XFunction, // a = function `code` of x
     };
 
     struct Op {
@@ -63,6 +71,8 @@ public:
     static constexpr int MaxRegisters = Formelinterpreter::ProgramSize + 2;
     // On the accumulator each becomes at most a spill, a fill and itself, plus a final fill.
     static constexpr int MaxOps = 3 * MaxRegisterOps + 1;
+    // Folding constants adds values while room is left.
+    static constexpr int MaxConstants = 2 * MaxRegisterOps;
 
     int opCount() const { return count; }
 
@@ -73,8 +83,18 @@ public:
 private:
     friend class FlatRecorder;
 
+    // Rewrites the recorded accumulator operations into fewer ones with the same results:
+    // constants folded and read directly, unread spills and overwritten loads dropped,
+    // loads of x fused with the operation after them.
+    void simplify();
+    void propagateConstants();
+    void dropRefills();
+    void dropUnreadSpills();
+    void dropOverwrittenLoads();
+    void fuseLoadsOfX();
+
     Op ops[MaxOps];
-    long double constants[MaxRegisterOps];
+    long double constants[MaxConstants];
     int count = 0;
     int constantCount = 0;
 };

@@ -1,7 +1,6 @@
 #include "interpreter/flat_program.h"
 
 #include "interpreter/code_walk.h"
-#include "interpreter/integer_power.h"
 
 #include <algorithm>
 
@@ -91,35 +90,7 @@ private:
             spill();
             append(FlatProgram::Fill, 0, 0);
         }
-        dropUnreadSpills();
-    }
-
-    static bool readsMemory(Kind kind) {
-        return readsRegister(kind) || kind == FlatProgram::SubRev || kind == FlatProgram::DivRev ||
-               kind == FlatProgram::PowRev || kind == FlatProgram::Fill;
-    }
-
-    // Removes the spills whose value no later operation reads from memory.
-    void dropUnreadSpills() {
-        bool read[FlatProgram::MaxRegisters] = {};
-        bool keep[FlatProgram::MaxOps];
-        for (int i = out.count - 1; i >= 0; --i) {
-            const Op& op = out.ops[i];
-            keep[i] = true;
-            if (op.kind == FlatProgram::Spill) {
-                keep[i] = read[op.dst];
-                read[op.dst] = false;
-            } else if (readsMemory(op.kind)) {
-                read[op.src] = true;
-            }
-        }
-        int kept = 0;
-        for (int i = 0; i < out.count; ++i) {
-            if (keep[i]) {
-                out.ops[kept++] = out.ops[i];
-            }
-        }
-        out.count = kept;
+        out.simplify();
     }
 
     const Formelinterpreter& f;
@@ -227,16 +198,8 @@ public:
             (last.kind == FlatProgram::LoadConst || last.kind == FlatProgram::LoadX)) {
             --out.count;
             const int form = last.kind == FlatProgram::LoadConst ? 1 : 2;
-            int n = 0;
-            if (kind == FlatProgram::PowR && form == 1 &&
-                integer_power::smallInteger(out.constants[last.src], n)) {
-                out.ops[out.count++] =
-                    Op{FlatProgram::PowInt, static_cast<uint8_t>(static_cast<int8_t>(n)),
-                       static_cast<uint16_t>(wert.reg), last.src};
-            } else {
-                out.ops[out.count++] = Op{static_cast<FlatProgram::Kind>(kind + form), 0,
-                                          static_cast<uint16_t>(wert.reg), last.src};
-            }
+            out.ops[out.count++] = Op{static_cast<FlatProgram::Kind>(kind + form), 0,
+                                      static_cast<uint16_t>(wert.reg), last.src};
             zahl.folded = true;
             zahl.load = last;
             return;
