@@ -64,14 +64,15 @@ bool FlatProgram::readsX() const {
 long double FlatProgram::evaluate(long double x, int& status) const {
     long double r[MaxRegisters];
     long double a = 0;
-    const long double* const c = constants;
+    const long double* const k = constants;
+    const double* const c = numbers;
     int& error = errno;
     int divisionSkipped = 0;
     error = 0;
     for (const Op *o = ops, *end = ops + count; o != end; ++o) {
         switch (o->kind) {
         case LoadConst:
-            a = c[o->src];
+            a = k[o->src];
             continue;
         case LoadX:
             a = x;

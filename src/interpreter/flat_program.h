@@ -19,7 +19,8 @@ public:
     long double evaluate(long double x, int& status) const;
 
     // Every operation works on the accumulator a. Binary operations come in three forms by
-    // their right operand: a register (R: r[src]), a constant (C: constants[src]) or x (X);
+    // their right operand: a register (R: r[src]), a constant (C: numbers[src], a double,
+    // which the x87 loads far faster than an extended value) or x (X);
     // the reversed forms take the register as their left operand. Division skips a zero
     // divisor and sets status 255; Pow and Function call the double-precision library and
     // may end the evaluation.
@@ -92,9 +93,12 @@ private:
     void dropUnreadSpills();
     void dropOverwrittenLoads();
     void fuseLoadsOfX();
+    void lowerConstants();
 
     Op ops[MaxOps];
-    long double constants[MaxConstants];
+    long double constants[MaxConstants]; // LoadConst, and every constant while recording
+    double numbers[MaxOps];
     int count = 0;
     int constantCount = 0;
+    int numberCount = 0;
 };

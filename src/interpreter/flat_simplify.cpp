@@ -59,6 +59,33 @@ Kind forwardConstantForm(Kind kind) {
     }
 }
 
+bool isConstantForm(Kind kind) {
+    switch (kind) {
+    case FlatProgram::AddC:
+    case FlatProgram::SubC:
+    case FlatProgram::MulC:
+    case FlatProgram::DivC:
+    case FlatProgram::PowC:
+    case FlatProgram::SubRevC:
+    case FlatProgram::DivRevC:
+    case FlatProgram::PowRevC:
+    case FlatProgram::XAddC:
+    case FlatProgram::XSubC:
+    case FlatProgram::XMulC:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A constant can be the double operand of an operation when it is a double exactly, or
+// when the operation is a power, which rounds it to double anyway. The recorder's
+// constants are literals read as doubles, their negations, 0, PI and e: all doubles.
+bool fitsOperand(Kind kind, long double value) {
+    return kind == FlatProgram::PowC || kind == FlatProgram::PowRevC ||
+           static_cast<long double>(static_cast<double>(value)) == value;
+}
+
 } // namespace
 
 void FlatProgram::simplify() {
@@ -69,6 +96,7 @@ void FlatProgram::simplify() {
     dropOverwrittenLoads();
     dropUnreadSpills();
     fuseLoadsOfX();
+    lowerConstants();
 }
 
 // Tracks which registers and whether the accumulator hold constants known now: such
@@ -156,7 +184,8 @@ void FlatProgram::propagateConstants() {
         case MulR:
         case DivR:
         case PowR:
-            if (known[op.src] >= 0) {
+            if (known[op.src] >= 0 &&
+                fitsOperand(constantForm(op.kind), constants[known[op.src]])) {
                 withConstant(constantForm(op.kind), known[op.src]);
             } else {
                 keep(op);
@@ -165,13 +194,15 @@ void FlatProgram::propagateConstants() {
         case SubRev:
         case DivRev:
         case PowRev:
-            if (lastLoads && known[op.src] < 0) {
+            if (lastLoads && known[op.src] < 0 &&
+                fitsOperand(forwardConstantForm(op.kind), constants[accumulator])) {
                 // r[src] op k: the load of k gives way to a fill of r[src].
                 const int k = accumulator;
                 --kept;
                 keep(Op{Fill, 0, 0, op.src});
                 withConstant(forwardConstantForm(op.kind), k);
-            } else if (known[op.src] >= 0) {
+            } else if (known[op.src] >= 0 &&
+                       fitsOperand(constantForm(op.kind), constants[known[op.src]])) {
                 keep(Op{constantForm(op.kind), 0, 0, static_cast<uint16_t>(known[op.src])});
             } else {
                 keep(op);
@@ -265,7 +296,8 @@ void FlatProgram::fuseLoadsOfX() {
                 ++i;
                 continue;
             }
-        } else if (op.kind == LoadConst && (next.kind == AddX || next.kind == MulX)) {
+        } else if (op.kind == LoadConst && (next.kind == AddX || next.kind == MulX) &&
+                   fitsOperand(next.kind, constants[op.src])) {
             // Addition and multiplication commute bit for bit.
             ops[kept++] = Op{next.kind == AddX ? XAddC : XMulC, 0, 0, op.src};
             ++i;
@@ -274,4 +306,15 @@ void FlatProgram::fuseLoadsOfX() {
         ops[kept++] = op;
     }
     count = kept;
+}
+
+// The constant operands become doubles, each op its own.
+void FlatProgram::lowerConstants() {
+    numberCount = 0;
+    for (int i = 0; i < count; ++i) {
+        if (isConstantForm(ops[i].kind)) {
+            numbers[numberCount] = static_cast<double>(constants[ops[i].src]);
+            ops[i].src = static_cast<uint16_t>(numberCount++);
+        }
+    }
 }

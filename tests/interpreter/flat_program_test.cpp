@@ -174,6 +174,23 @@ TEST(FlatProgram, IntegerPowersAgreeWithReference) {
     }
 }
 
+// Constants folded, read from registers, rounded to double operands and fused with x.
+TEST(FlatProgram, SimplifiedProgramsAgreeWithReference) {
+    const char* texts[] = {"1/3+x",     "x+1/3",         "(1/3)*x",     "x^(1/3)",
+                           "2^(1/3)^x", "e*5+x",         "e5*pi+x",     "x-(2-1/3)",
+                           "1/(x-x)",   "0/0+x",         "x*0",         "(1e999-1e999)+x",
+                           "x/(1-1)",   "x/(2-2)+1",     "3/(x*0)",     "(1/3)/x",
+                           "(1/3)-x",   "(1/3)^x",       "x^(2/2)",     "x^(4/2)-x^(6/3)",
+                           "2*(x+1/7)", "pi*x+e*x",      "(-2)*(-3)+x", "sin(1/3)*x",
+                           "x*(1/3)*3", "(2^0.5)*x",     "1,1*x-1,1*x", "(x+1)*(1/3)",
+                           "1/(1/3)+x", "(1/3)+(1/7)*x", "x:(1/3)",     "2-(x-(1/3))"};
+    for (const char* text : texts) {
+        for (long double x : xs) {
+            EXPECT_TRUE(sameAsReference(text, x));
+        }
+    }
+}
+
 TEST(FlatProgram, LongestProgramsFit) {
     const std::string texts[] = {std::string(255, '('), std::string(255, ')'),
                                  std::string(255, 'x'), std::string(255, '-')};
