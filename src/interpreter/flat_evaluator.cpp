@@ -1,6 +1,6 @@
 #include "interpreter/flat_program.h"
 
-#include "interpreter/code_classes.h"
+#include "interpreter/function_formulas.h"
 #include "interpreter/integer_power.h"
 
 #include <cerrno>
@@ -176,11 +176,11 @@ long double FlatProgram::evaluate(long double x, int& status) const {
         case PowRev:
             a = power(r[o->src], a);
             break;
+        case XFunction:
+            a = x;
+            [[fallthrough]];
         case Function:
             a = applyFunction(o->code, a);
-            break;
-        case XFunction:
-            a = applyFunction(o->code, x);
             break;
         case PowRevC:
             a = power(c[o->src], a);
