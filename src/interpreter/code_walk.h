@@ -17,7 +17,7 @@
 //   void loadConstant(Value&, long double); void loadX(Value&); void loadNegX(Value&);
 //   void nested(Value&);                  a nested level starting from, and giving, the value
 //   void function(unsigned char code, Value&);        a function applied to its argument
-//   void combine(unsigned char op, Value& wert, Value& zahl);
+//   void combine(unsigned char op, Value& Wert, Value& Zahl);
 //   void errorTest();                                 may abandon the walk
 namespace code_walk {
 

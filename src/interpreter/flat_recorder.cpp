@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-// Takes the evaluator's walk over a compiled program, but instead of computing values it
-// records which operation each step would perform on which register.
+// The evaluator's walk over a compiled program (code_walk.h) with a policy that, instead of
+// computing values, records which operation each step would perform on which register.
 class FlatRecorder {
 public:
     FlatRecorder(const Formelinterpreter& f, FlatProgram& out) : f(f), out(out) {}
@@ -17,6 +17,7 @@ public:
         loadConstant(result, 0);
         code_walk::level(*this, result);
         moveToAccumulator();
+        out.simplify();
     }
 
 private:
@@ -90,7 +91,6 @@ private:
             spill();
             append(FlatProgram::Fill, 0, 0);
         }
-        out.simplify();
     }
 
     const Formelinterpreter& f;
