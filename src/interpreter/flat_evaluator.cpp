@@ -25,7 +25,7 @@ inline long double power(long double base, long double exponent) {
 inline bool integerPower(long double& a, int n) {
     const double b = static_cast<double>(a);
     double d;
-    if (integer_power::guardedPower(b, n, d)) {
+    if (integer_power::fastPower(b, n, d)) {
         a = d;
         return true;
     }

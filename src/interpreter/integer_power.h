@@ -66,4 +66,30 @@ inline bool guardedPower(double b, int n, double& d) {
     return error <= limit;
 }
 
+// The square alone, exactly: the 106-bit product of b's significand with itself gives the
+// exact square's distance from the midpoint; at 1/16 ulp or more, as above, pow returns
+// the correctly rounded square, which is the double product b * b.
+inline bool guardedSquare(double b, double& d) {
+    d = b * b;
+    const uint64_t bits = std::bit_cast<uint64_t>(d);
+    const uint64_t exponentField = (bits >> 52) & 0x7FF;
+    if (exponentField - 1 >= 0x7FE || (bits << 12) == 0) {
+        return false; // also every b that is zero, subnormal, infinite or NaN
+    }
+    __extension__ typedef unsigned __int128 Wide;
+    constexpr uint64_t hidden = uint64_t{1} << 52;
+    const uint64_t m = (std::bit_cast<uint64_t>(b) & (hidden - 1)) | hidden;
+    const Wide square = static_cast<Wide>(m) * m;
+    const int dropped = (square >> 105) != 0 ? 53 : 52; // bits below the double's last
+    const uint64_t rest = static_cast<uint64_t>(square) & ((uint64_t{1} << dropped) - 1);
+    const uint64_t half = uint64_t{1} << (dropped - 1);
+    const uint64_t distance = rest > half ? rest - half : half - rest;
+    return distance >= half / 8;
+}
+
+// pow(b, n) for 1 <= |n| <= MaxExponent by the cheapest guarded path.
+inline bool fastPower(double b, int n, double& d) {
+    return n == 2 ? guardedSquare(b, d) : guardedPower(b, n, d);
+}
+
 } // namespace integer_power

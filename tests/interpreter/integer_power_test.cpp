@@ -12,7 +12,14 @@
 
 namespace {
 
+using integer_power::fastPower;
 using integer_power::guardedPower;
+using integer_power::guardedSquare;
+
+using Guard = bool (*)(double, int, double&);
+bool squareOnly(double b, int, double& d) {
+    return guardedSquare(b, d);
+}
 
 // Fewer random arguments under the sanitizers, which slow every call several times.
 #if defined(__SANITIZE_ADDRESS__)
@@ -68,11 +75,11 @@ double libraryPower(double b, int n, int& error) {
     return r;
 }
 
-::testing::AssertionResult agreesWithPow(double b, int n) {
+::testing::AssertionResult agreesWithPow(Guard guard, double b, int n) {
     int error = 0;
     const double expected = libraryPower(b, n, error);
     double d = 0;
-    if (!guardedPower(b, n, d)) {
+    if (!guard(b, n, d)) {
         return ::testing::AssertionSuccess();
     }
     if (std::bit_cast<uint64_t>(d) == std::bit_cast<uint64_t>(expected) && error == 0) {
@@ -112,6 +119,7 @@ TEST(IntegerPower, HardCasesNearMidpointsGoToPow) {
             double d = 0;
             ASSERT_FALSE(guardedPower(b, c.n, d)) << std::hexfloat << b << " ^ " << c.n;
             ASSERT_FALSE(guardedPower(-b, c.n, d)) << std::hexfloat << -b << " ^ " << c.n;
+            ASSERT_FALSE(fastPower(b, c.n, d)) << std::hexfloat << b << " ^ " << c.n;
         }
     }
 }
@@ -124,13 +132,15 @@ TEST(IntegerPower, CasesAwayFromMidpointsAreFastAndExact) {
             uint64_t m = 0;
             const double b = randomBase(random, c.significandBits, m);
             const double distance = midpointDistance(m, c.n);
-            double d = 0;
-            const bool fast = guardedPower(b, c.n, d);
-            const bool powerOfTwo = (std::bit_cast<uint64_t>(d) << 12) == 0;
-            if (distance > 0.07 && !powerOfTwo) {
-                ASSERT_TRUE(fast) << std::hexfloat << b << " ^ " << c.n;
+            for (Guard guard : {guardedPower, fastPower}) {
+                double d = 0;
+                const bool fast = guard(b, c.n, d);
+                const bool powerOfTwo = (std::bit_cast<uint64_t>(d) << 12) == 0;
+                if (distance > 0.07 && !powerOfTwo) {
+                    ASSERT_TRUE(fast) << std::hexfloat << b << " ^ " << c.n;
+                }
+                ASSERT_TRUE(agreesWithPow(guard, b, c.n));
             }
-            ASSERT_TRUE(agreesWithPow(b, c.n));
         }
     }
 }
@@ -155,14 +165,21 @@ TEST(IntegerPower, SpecialArgumentsGoToPow) {
     for (double b : specials) {
         for (int n = -integer_power::MaxExponent; n <= integer_power::MaxExponent; ++n) {
             if (n != 0) {
-                EXPECT_TRUE(agreesWithPow(b, n)) << std::hexfloat << b << " ^ " << n;
+                EXPECT_TRUE(agreesWithPow(guardedPower, b, n)) << std::hexfloat << b << " ^ " << n;
+                EXPECT_TRUE(agreesWithPow(fastPower, b, n)) << std::hexfloat << b << " ^ " << n;
             }
         }
+        EXPECT_TRUE(agreesWithPow(squareOnly, b, 2)) << std::hexfloat << b;
     }
     double d = 0;
     EXPECT_FALSE(guardedPower(1e160, 2, d));  // overflows
     EXPECT_FALSE(guardedPower(1e-160, 2, d)); // underflows
     EXPECT_FALSE(guardedPower(2.0, 2, d));    // a power of two
+    EXPECT_FALSE(guardedSquare(2.0, d));
+    EXPECT_FALSE(guardedSquare(1e160, d));
+    EXPECT_FALSE(guardedSquare(1e-160, d));
+    ASSERT_TRUE(guardedSquare(-3.0, d));
+    EXPECT_EQ(d, 9.0);
     ASSERT_TRUE(guardedPower(3.0, 2, d));
     EXPECT_EQ(d, 9.0);
     ASSERT_TRUE(guardedPower(-3.0, -1, d));
@@ -170,7 +187,7 @@ TEST(IntegerPower, SpecialArgumentsGoToPow) {
 }
 
 // Random arguments over the whole double range and over ordinary ranges, every exponent
-// the guard takes, against the library bit for bit and errno for errno.
+// the guards take, against the library bit for bit and errno for errno.
 TEST(IntegerPower, RandomArgumentsAgreeWithPow) {
     std::mt19937_64 random(5);
     std::uniform_real_distribution<double> ordinary(-1000, 1000);
@@ -190,7 +207,7 @@ TEST(IntegerPower, RandomArgumentsAgreeWithPow) {
         int error = 0;
         const double expected = libraryPower(b, n, error);
         double d = 0;
-        const bool fast = guardedPower(b, n, d);
+        const bool fast = fastPower(b, n, d);
         if (fast && (std::bit_cast<uint64_t>(d) != std::bit_cast<uint64_t>(expected) || error)) {
             FAIL() << std::hexfloat << "pow(" << b << ", " << n << ") is " << expected << " errno "
                    << error << ", guarded " << d;
