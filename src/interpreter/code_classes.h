@@ -39,7 +39,3 @@ inline bool levelEndsBefore(int depth, int top, unsigned char next) {
 }
 
 } // namespace code_classes
-
-// The standard function of a function code applied to an evaluated argument: the formula
-// of its routine (SINUS ... EXP_N), one definition for both evaluation paths.
-long double applyFunction(unsigned char code, long double v);

@@ -1,6 +1,7 @@
 #include "interpreter/flat_program.h"
 
-#include "interpreter/code_classes.h"
+#include "interpreter/function_formulas.h"
+#include "interpreter/integer_power.h"
 
 #include <cerrno>
 #include <cmath>
@@ -20,6 +21,18 @@ inline long double power(long double base, long double exponent) {
     return std::pow(static_cast<double>(base), static_cast<double>(exponent));
 }
 
+// a = pow(a, n); says whether the guarded path gave it, so that errno needs no test.
+inline bool integerPower(long double& a, int n) {
+    const double b = static_cast<double>(a);
+    double d;
+    if (integer_power::fastPower(b, n, d)) {
+        a = d;
+        return true;
+    }
+    a = std::pow(b, static_cast<double>(n));
+    return false;
+}
+
 } // namespace
 
 bool FlatProgram::readsX() const {
@@ -32,6 +45,11 @@ bool FlatProgram::readsX() const {
         case MulX:
         case DivX:
         case PowX:
+        case XAddC:
+        case XSubC:
+        case XMulC:
+        case XPowInt:
+        case XFunction:
             return true;
         default:
             break;
@@ -46,14 +64,15 @@ bool FlatProgram::readsX() const {
 long double FlatProgram::evaluate(long double x, int& status) const {
     long double r[MaxRegisters];
     long double a = 0;
-    const long double* const c = constants;
+    const long double* const k = constants;
+    const double* const c = numbers;
     int& error = errno;
     int divisionSkipped = 0;
     error = 0;
     for (const Op *o = ops, *end = ops + count; o != end; ++o) {
         switch (o->kind) {
         case LoadConst:
-            a = c[o->src];
+            a = k[o->src];
             continue;
         case LoadX:
             a = x;
@@ -111,6 +130,26 @@ long double FlatProgram::evaluate(long double x, int& status) const {
         case Fill:
             a = r[o->src];
             continue;
+        case SubRevC:
+            a = c[o->src] - a;
+            continue;
+        case DivRevC:
+            if (a == 0) {
+                divisionSkipped = 1;
+                a = c[o->src];
+            } else {
+                a = c[o->src] / a;
+            }
+            continue;
+        case XAddC:
+            a = x + c[o->src];
+            continue;
+        case XSubC:
+            a = x - c[o->src];
+            continue;
+        case XMulC:
+            a = x * c[o->src];
+            continue;
         case Spill:
             r[o->dst] = a;
             continue;
@@ -123,12 +162,31 @@ long double FlatProgram::evaluate(long double x, int& status) const {
         case PowX:
             a = power(a, x);
             break;
+        case PowInt:
+            if (integerPower(a, static_cast<int8_t>(o->code))) {
+                continue;
+            }
+            break;
+        case XPowInt:
+            a = x;
+            if (integerPower(a, static_cast<int8_t>(o->code))) {
+                continue;
+            }
+            break;
         case PowRev:
             a = power(r[o->src], a);
             break;
+        case XFunction:
+            a = x;
+            [[fallthrough]];
         case Function:
             a = applyFunction(o->code, a);
             break;
+        case PowRevC:
+            a = power(c[o->src], a);
+            break;
+        default:
+            __builtin_unreachable(); // the recorder writes only the kinds above
         }
         if (error != 0) {
             status = error;

@@ -19,7 +19,8 @@ public:
     long double evaluate(long double x, int& status) const;
 
     // Every operation works on the accumulator a. Binary operations come in three forms by
-    // their right operand: a register (R: r[src]), a constant (C: constants[src]) or x (X);
+    // their right operand: a register (R: r[src]), a constant (C: numbers[src], a double,
+    // which the x87 loads far faster than an extended value) or x (X);
     // the reversed forms take the register as their left operand. Division skips a zero
     // divisor and sets status 255; Pow and Function call the double-precision library and
     // may end the evaluation.
@@ -42,17 +43,26 @@ public:
         PowR, // a = pow(a, operand)
         PowC,
         PowX,
-        Function, // a = function `code` of a
-        SubRev,   // a = r[src] - a
-        DivRev,   // a = r[src] / a, or r[src] when a is 0
-        PowRev,   // a = pow(r[src], a)
-        Fill,     // a = r[src]
-        Spill,    // r[dst] = a
+        PowInt,    // a = pow(a, n), n the small integer `code` holds as int8_t: guarded
+        Function,  // a = function `code` of a
+        SubRev,    // a = r[src] - a
+        DivRev,    // a = r[src] / a, or r[src] when a is 0
+        PowRev,    // a = pow(r[src], a)
+        Fill,      // a = r[src]
+        Spill,     // r[dst] = a
+        SubRevC,   // a = constants[src] - a
+        DivRevC,   // a = constants[src] / a, or constants[src] when a is 0
+        PowRevC,   // a = pow(constants[src], a)
+        XAddC,     // a = x + constants[src]: a load of x fused with what follows it
+        XSubC,     // a = x - constants[src]
+        XMulC,     // a = x * constants[src]
+        XPowInt,   // a = pow(x, n), as PowInt
+        XFunction, // a = function `code` of x
     };
 
     struct Op {
         Kind kind;
-        uint8_t code; // the function code of a Function op
+        uint8_t code; // the function code of a Function op, the exponent of a PowInt op
         uint16_t dst;
         uint16_t src;
     };
@@ -62,6 +72,8 @@ public:
     static constexpr int MaxRegisters = Formelinterpreter::ProgramSize + 2;
     // On the accumulator each becomes at most a spill, a fill and itself, plus a final fill.
     static constexpr int MaxOps = 3 * MaxRegisterOps + 1;
+    // Folding constants adds values while room is left.
+    static constexpr int MaxConstants = 2 * MaxRegisterOps;
 
     int opCount() const { return count; }
 
@@ -72,8 +84,21 @@ public:
 private:
     friend class FlatRecorder;
 
+    // Rewrites the recorded accumulator operations into fewer ones with the same results:
+    // constants folded and read directly, unread spills and overwritten loads dropped,
+    // loads of x fused with the operation after them.
+    void simplify();
+    void propagateConstants();
+    void dropRefills();
+    void dropUnreadSpills();
+    void dropOverwrittenLoads();
+    void fuseLoadsOfX();
+    void lowerConstants();
+
     Op ops[MaxOps];
-    long double constants[MaxRegisterOps];
+    long double constants[MaxConstants]; // LoadConst, and every constant while recording
+    double numbers[MaxOps];
     int count = 0;
     int constantCount = 0;
+    int numberCount = 0;
 };

@@ -1,14 +1,11 @@
 #include "interpreter/flat_program.h"
 
-#include "interpreter/code_classes.h"
-
-#include "interpreter/konstanten.h"
+#include "interpreter/code_walk.h"
 
 #include <algorithm>
 
-// Walks a compiled program exactly as Formelinterpreter::Rechnen does (the same
-// consumption of codes, the same level stack, the same return tests), but instead of
-// computing values it records which operation each step would perform on which register.
+// The evaluator's walk over a compiled program (code_walk.h) with a policy that, instead of
+// computing values, records which operation each step would perform on which register.
 class FlatRecorder {
 public:
     FlatRecorder(const Formelinterpreter& f, FlatProgram& out) : f(f), out(out) {}
@@ -16,10 +13,11 @@ public:
     void record() {
         out.count = 0;
         out.constantCount = 0;
-        const int result = allocate();
+        Slot result{allocate()};
         loadConstant(result, 0);
-        level(result);
+        code_walk::level(*this, result);
         moveToAccumulator();
+        out.simplify();
     }
 
 private:
@@ -93,45 +91,14 @@ private:
             spill();
             append(FlatProgram::Fill, 0, 0);
         }
-        dropUnreadSpills();
-    }
-
-    static bool readsMemory(Kind kind) {
-        return readsRegister(kind) || kind == FlatProgram::SubRev || kind == FlatProgram::DivRev ||
-               kind == FlatProgram::PowRev || kind == FlatProgram::Fill;
-    }
-
-    // Removes the spills whose value no later operation reads from memory.
-    void dropUnreadSpills() {
-        bool read[FlatProgram::MaxRegisters] = {};
-        bool keep[FlatProgram::MaxOps];
-        for (int i = out.count - 1; i >= 0; --i) {
-            const Op& op = out.ops[i];
-            keep[i] = true;
-            if (op.kind == FlatProgram::Spill) {
-                keep[i] = read[op.dst];
-                read[op.dst] = false;
-            } else if (readsMemory(op.kind)) {
-                read[op.src] = true;
-            }
-        }
-        int kept = 0;
-        for (int i = 0; i < out.count; ++i) {
-            if (keep[i]) {
-                out.ops[kept++] = out.ops[i];
-            }
-        }
-        out.count = kept;
     }
 
     const Formelinterpreter& f;
     FlatProgram& out;
-    int pointer = 0;
-    int depth = 0;
-    int stack[Formelinterpreter::StackSize] = {};
+    int16_t walkPointer = 0;
+    int32_t walkDepth = 0;
+    int32_t walkStack[Formelinterpreter::StackSize] = {};
     int registers = 0;
-
-    unsigned char code(int i) const { return f.codeAt(i); }
 
     int allocate() { return registers++; }
 
@@ -157,86 +124,57 @@ private:
         emit(FlatProgram::LoadConst, dst, out.constantCount++);
     }
 
-    bool mustReturn() const {
-        const int top = depth > 0 ? stack[depth] : 0;
-        return code_classes::levelEndsBefore(depth, top, code(pointer + 1));
-    }
-
-    void push(int value) {
-        ++depth;
-        if (depth > 0 && depth < Formelinterpreter::StackSize) {
-            stack[depth] = value;
-        }
-    }
-    void pop() { --depth; }
-
-    // The "(" is consumed; the group's value goes to dst.
-    void group(int dst) {
-        const unsigned char sign = code(pointer + 1);
-        const unsigned char value = code(pointer + 2);
-        const unsigned char close = code(pointer + 3);
-        if (sign == '-' && close == ')' && value == Formelinterpreter::Number) {
-            loadConstant(dst, -f.Zahlenwerte[pointer + 2]);
-            pointer += 3;
-            return;
-        }
-        if (sign == '-' && close == ')' && value == Formelinterpreter::VarX) {
-            emit(FlatProgram::LoadNegX, dst, 0);
-            pointer += 3;
-            return;
-        }
-        push(Formelinterpreter::LevelGroup);
-        loadConstant(dst, 0);
-        level(dst);
-    }
-
-    void operand(unsigned char c, int dst) {
-        switch (c) {
-        case Formelinterpreter::Number:
-            loadConstant(dst, f.Zahlenwerte[pointer]);
-            break;
-        case Formelinterpreter::ConstPi:
-            loadConstant(dst, PI);
-            break;
-        case Formelinterpreter::ConstE:
-            loadConstant(dst, e);
-            break;
-        case Formelinterpreter::VarX:
-            emit(FlatProgram::LoadX, dst, 0);
-            break;
-        case '(':
-            group(dst);
-            break;
-        default:
-            ++pointer;
-            group(dst);
-            emit(FlatProgram::Function, dst, dst, c);
-            break;
-        }
-    }
-
-    // Zahl of a level whose last load was folded into the operation that used it: the
-    // register does not hold the value until the load is replayed.
-    struct Zahl {
+public:
+    // The walk's policy that records. A value is the register that will hold it; a level's
+    // Zahl whose last load was folded into the operation that used it does not hold its
+    // value until the load is replayed.
+    struct Slot {
         int reg;
         bool written = false; // Zahl starts at 0 in every level
         bool folded = false;
         Op load{};
     };
+    using Value = Slot;
 
-    // Makes the register hold Zahl before a nested level starts from it.
-    void materialise(Zahl& zahl) {
-        if (!zahl.written) {
-            loadConstant(zahl.reg, 0);
-            zahl.written = true;
-        } else if (zahl.folded) {
-            out.ops[out.count++] = zahl.load;
+    const Formelinterpreter& program() const { return f; }
+    int16_t& pointer() { return walkPointer; }
+    int32_t& depth() { return walkDepth; }
+    int32_t* stack() { return walkStack; }
+
+    Slot newOperand() { return Slot{allocate()}; }
+    void endLevel() { --registers; }
+
+    void loadConstant(Slot& target, long double value) {
+        loadConstant(target.reg, value);
+        loaded(target);
+    }
+    void loadX(Slot& target) {
+        emit(FlatProgram::LoadX, target.reg, 0);
+        loaded(target);
+    }
+    void loadNegX(Slot& target) {
+        emit(FlatProgram::LoadNegX, target.reg, 0);
+        loaded(target);
+    }
+
+    // Makes the register hold the value, then records the nested level writing it.
+    void nested(Slot& value) {
+        if (!value.written) {
+            loadConstant(value, 0);
+        } else if (value.folded) {
+            out.ops[out.count++] = value.load;
+            value.folded = false;
         }
-        zahl.folded = false;
+        code_walk::level(*this, value);
+    }
+
+    void function(unsigned char code, Slot& target) {
+        code_walk::functionArgument(*this, target);
+        emit(FlatProgram::Function, target.reg, target.reg, code);
     }
 
     // Wert op= Zahl; a constant or x loaded into Zahl just before is used directly.
-    void combine(unsigned char op, int wert, Zahl& zahl) {
+    void combine(unsigned char op, Slot& wert, Slot& zahl) {
         FlatProgram::Kind kind;
         switch (op) {
         case '+':
@@ -261,77 +199,20 @@ private:
             --out.count;
             const int form = last.kind == FlatProgram::LoadConst ? 1 : 2;
             out.ops[out.count++] = Op{static_cast<FlatProgram::Kind>(kind + form), 0,
-                                      static_cast<uint16_t>(wert), last.src};
+                                      static_cast<uint16_t>(wert.reg), last.src};
             zahl.folded = true;
             zahl.load = last;
             return;
         }
-        emit(kind, wert, zahl.reg);
+        emit(kind, wert.reg, zahl.reg);
     }
 
-    // One level whose running value lives in register wert; mirrors Rechnen.
-    void level(int wert) {
-        Zahl zahl{allocate()};
-        bool zahlDa = false;
-        unsigned char op = 0;
+    void errorTest() const {}
 
-        if (mustReturn()) {
-            --registers;
-            return;
-        }
-        ++pointer;
-        unsigned char c = code(pointer);
-        if (code_classes::isOperand(c)) {
-            operand(c, wert);
-        } else if (code_classes::isOperator(c)) {
-            op = c;
-        } else if (c == ')') {
-            pop();
-            --registers;
-            return;
-        }
-
-        while (pointer < f.AnzahlToken) {
-            if (mustReturn()) {
-                break;
-            }
-            ++pointer;
-            c = code(pointer);
-            if (code_classes::isOperand(c)) {
-                operand(c, zahl.reg);
-                zahl.written = true;
-                zahl.folded = false;
-                zahlDa = true;
-            } else if (code_classes::isOperator(c)) {
-                op = c;
-            } else if (c == ')') {
-                pop();
-                break;
-            }
-
-            for (;;) {
-                const unsigned char next = code(pointer + 1);
-                if ((code_classes::isAdditive(op) || code_classes::isMultiplicative(op)) &&
-                    next == '^') {
-                    push(Formelinterpreter::LevelPower);
-                } else if (code_classes::isAdditive(op) && code_classes::isMultiplicative(next)) {
-                    push(Formelinterpreter::LevelTerm);
-                } else {
-                    break;
-                }
-                materialise(zahl);
-                level(zahl.reg);
-                pop();
-                zahlDa = true;
-            }
-
-            if (zahlDa && op != 0) {
-                combine(op, wert, zahl);
-                zahlDa = false;
-                op = 0;
-            }
-        }
-        --registers;
+private:
+    static void loaded(Slot& target) {
+        target.written = true;
+        target.folded = false;
     }
 };
 

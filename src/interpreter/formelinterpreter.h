@@ -121,12 +121,7 @@ struct Formelinterpreter {
 
 private:
     void appendCode(unsigned char code);
-    bool mustReturn() const;
-    void push(int level);
-    void pop();
-    void errorTest() const;
-    long double operand(unsigned char code);
-    long double group();
+    // The parenthesised argument after a function code, evaluated; read by the routines.
     long double functionArgument();
 };
 

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -129,6 +131,63 @@ TEST(FlatProgram, RandomBytesAgreeWithReference) {
             c = static_cast<char>(round % 2 ? byte(random) : printable(random));
         }
         ASSERT_TRUE(sameAsReference(text, xs[round % std::size(xs)]));
+    }
+}
+
+// Doubles whose exact square lies within 0.06 ulp of a midpoint between two doubles,
+// found by the square's error term from fma.
+std::vector<double> squaresNearMidpoints(int count) {
+    std::mt19937_64 random(3);
+    std::uniform_real_distribution<double> base(-3e5, 3e5);
+    std::vector<double> found;
+    while (static_cast<int>(found.size()) < count) {
+        const double b = base(random);
+        const double square = b * b;
+        const double error = std::fma(b, b, -square);
+        const double ulp = std::nextafter(square, INFINITY) - square;
+        if (std::abs(std::abs(error) / ulp - 0.5) < 0.06) {
+            found.push_back(b);
+        }
+    }
+    return found;
+}
+
+TEST(FlatProgram, IntegerPowersAgreeWithReference) {
+    const char* texts[] = {"x^2",     "x^3",       "x^4",   "x^(-1)", "x^(-2)",   "x^16",
+                           "x^(-16)", "x^17",      "x^(2)", "x^1",    "x^0",      "(x+1)^2",
+                           "x^2^2",   "2*x^2-x^3", "x^2,0", "x^2.5",  "1/x^(-3)", "x^(-17)"};
+    const std::vector<double> hard = squaresNearMidpoints(5000);
+    std::mt19937_64 random(8);
+    std::uniform_real_distribution<double> ordinary(-100, 100);
+    for (const char* text : texts) {
+        for (long double x : xs) {
+            ASSERT_TRUE(sameAsReference(text, x));
+        }
+        for (double x : hard) {
+            ASSERT_TRUE(sameAsReference(text, x));
+        }
+        for (int k = 0; k < 20000; ++k) {
+            const uint64_t bits = random();
+            const double x = (bits & 1) ? std::bit_cast<double>(bits) : ordinary(random);
+            ASSERT_TRUE(sameAsReference(text, x));
+        }
+    }
+}
+
+// Constants folded, read from registers, rounded to double operands and fused with x.
+TEST(FlatProgram, SimplifiedProgramsAgreeWithReference) {
+    const char* texts[] = {"1/3+x",     "x+1/3",         "(1/3)*x",     "x^(1/3)",
+                           "2^(1/3)^x", "e*5+x",         "e5*pi+x",     "x-(2-1/3)",
+                           "1/(x-x)",   "0/0+x",         "x*0",         "(1e999-1e999)+x",
+                           "x/(1-1)",   "x/(2-2)+1",     "3/(x*0)",     "(1/3)/x",
+                           "(1/3)-x",   "(1/3)^x",       "x^(2/2)",     "x^(4/2)-x^(6/3)",
+                           "2*(x+1/7)", "pi*x+e*x",      "(-2)*(-3)+x", "sin(1/3)*x",
+                           "x*(1/3)*3", "(2^0.5)*x",     "1,1*x-1,1*x", "(x+1)*(1/3)",
+                           "1/(1/3)+x", "(1/3)+(1/7)*x", "x:(1/3)",     "2-(x-(1/3))"};
+    for (const char* text : texts) {
+        for (long double x : xs) {
+            EXPECT_TRUE(sameAsReference(text, x));
+        }
     }
 }
 
