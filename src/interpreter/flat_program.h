@@ -18,6 +18,18 @@ public:
     // status is the Fehlercode Formel_Berechnen would leave: 0, 255, EDOM or ERANGE.
     long double evaluate(long double x, int& status) const;
 
+    // Points that evaluateBlock takes at once at most.
+    static constexpr int BlockSize = 16;
+    // Each point's outcome, as evaluate() gives it: the value, errno right after the call
+    // and status.
+    struct BlockOutcome {
+        long double value[BlockSize];
+        int error[BlockSize];
+        int status[BlockSize];
+    };
+    // Evaluates at count <= BlockSize points at once, each operation over all of them in turn.
+    void evaluateBlock(const long double* x, int count, BlockOutcome& out) const;
+
     // Every operation works on the accumulator a. Binary operations come in three forms by
     // their right operand: a register (R: r[src]), a constant (C: numbers[src], a double,
     // which the x87 loads far faster than an extended value) or x (X);

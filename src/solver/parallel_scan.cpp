@@ -13,8 +13,6 @@
 
 namespace {
 
-// Workers look for a stop request this often, in grid points.
-constexpr int64_t StopCheckInterval = 4096;
 // The waiting thread wakes this often to report progress and ask for a cancel.
 constexpr std::chrono::milliseconds PollInterval(20);
 // A chunk keeps its first grid point and its first two valid points for the join.
@@ -133,21 +131,34 @@ public:
 private:
     int64_t chunkStart(size_t k) const { return 1 + static_cast<int64_t>(k) * chunkSize_; }
 
+    // The chunk is evaluated a block of points at a time; the tracker then takes them one by
+    // one, exactly as if each had been evaluated alone.
     bool scanChunk(int64_t from, int64_t to, ChunkResult& result) const {
         EventAnalysis analysis(sides_, grid_, result.brackets);
         // A local tracker, so that its state can stay in registers.
         SignChangeTracker tracker;
         int headValid = 0;
-        for (int64_t j = from; j <= to; ++j) {
-            if (j % StopCheckInterval == 0 && stop_.load(std::memory_order_relaxed)) [[unlikely]] {
+        long double x[DifferenceSource::BlockSize];
+        SideDifference values[DifferenceSource::BlockSize];
+        for (int64_t first = from; first <= to; first += DifferenceSource::BlockSize) {
+            if (stop_.load(std::memory_order_relaxed)) [[unlikely]] {
                 return false;
             }
-            const SideDifference value = sides_.at(grid_.at(j));
-            if (headValid < 2 && (j == from || !value.failed)) [[unlikely]] {
-                result.head[result.headCount++] = {j, value};
-                headValid += value.failed ? 0 : 1;
+            const int count =
+                static_cast<int>(std::min<int64_t>(DifferenceSource::BlockSize, to - first + 1));
+            for (int k = 0; k < count; ++k) {
+                x[k] = grid_.at(first + k);
             }
-            tracker.feed(j, value, analysis);
+            sides_.atBlock(x, count, values);
+            for (int k = 0; k < count; ++k) {
+                const int64_t j = first + k;
+                const SideDifference& value = values[k];
+                if (headValid < 2 && (j == from || !value.failed)) [[unlikely]] {
+                    result.head[result.headCount++] = {j, value};
+                    headValid += value.failed ? 0 : 1;
+                }
+                tracker.feed(j, value, analysis);
+            }
         }
         result.tracker = tracker;
         return true;

@@ -47,6 +47,19 @@ long double FlatDifference::Side::at(long double x, bool& failed, int& outStatus
     return result;
 }
 
+void FlatDifference::Side::atBlock(const long double* x, int count,
+                                   FlatProgram::BlockOutcome& out) const {
+    if (!constant) {
+        program.evaluateBlock(x, count, out);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        out.value[i] = value;
+        out.error[i] = error;
+        out.status[i] = status;
+    }
+}
+
 void FlatDifference::compile(const Formelinterpreter& left, const Formelinterpreter& right) {
     left_.compile(left);
     right_.compile(right);
@@ -61,4 +74,17 @@ SideDifference FlatDifference::at(long double x) const {
     const long double right = right_.at(x, rightFailed, rightStatus);
     const bool skippedDivision = leftStatus == DivisionSkipped || rightStatus == DivisionSkipped;
     return {left, right, left - right, leftFailed || rightFailed, skippedDivision};
+}
+
+void FlatDifference::atBlock(const long double* x, int count, SideDifference* out) const {
+    FlatProgram::BlockOutcome left;
+    FlatProgram::BlockOutcome right;
+    left_.atBlock(x, count, left);
+    right_.atBlock(x, count, right);
+    for (int i = 0; i < count; ++i) {
+        const bool skippedDivision =
+            left.status[i] == DivisionSkipped || right.status[i] == DivisionSkipped;
+        out[i] = {left.value[i], right.value[i], left.value[i] - right.value[i],
+                  left.error[i] != 0 || right.error[i] != 0, skippedDivision};
+    }
 }

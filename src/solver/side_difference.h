@@ -20,8 +20,17 @@ inline bool isExactZero(const SideDifference& value) {
 // The two sides of the equation as a function of x.
 class DifferenceSource {
 public:
+    // Points that atBlock evaluates at once at most.
+    static constexpr int BlockSize = FlatProgram::BlockSize;
+
     virtual ~DifferenceSource() = default;
     virtual SideDifference at(long double x) const = 0;
+    // d at count <= BlockSize points, each exactly as at() gives it.
+    virtual void atBlock(const long double* x, int count, SideDifference* out) const {
+        for (int i = 0; i < count; ++i) {
+            out[i] = at(x[i]);
+        }
+    }
 };
 
 // One point of d with the values it came from.
@@ -46,6 +55,7 @@ class FlatDifference final : public DifferenceSource {
 public:
     void compile(const Formelinterpreter& left, const Formelinterpreter& right);
     SideDifference at(long double x) const override;
+    void atBlock(const long double* x, int count, SideDifference* out) const override;
 
 private:
     // One side: a program, or, when it does not read x, its one outcome.
@@ -58,6 +68,7 @@ private:
 
         void compile(const Formelinterpreter& f);
         long double at(long double x, bool& failed, int& status) const;
+        void atBlock(const long double* x, int count, FlatProgram::BlockOutcome& out) const;
     };
 
     Side left_;

@@ -120,6 +120,43 @@ TEST(FlatProgram, RandomProgramsAgreeWithReference) {
     }
 }
 
+// A block of points gives each point's value (same bits), errno and status of the
+// one-point path, whatever fails or divides by zero at its neighbours.
+TEST(FlatProgram, BlocksAgreeWithOnePoint) {
+    std::mt19937 random(23);
+    std::uniform_int_distribution<size_t> token(0, std::size(tokens) - 1);
+    std::uniform_int_distribution<int> count(0, 40);
+    std::uniform_int_distribution<int> size(1, FlatProgram::BlockSize);
+    std::uniform_real_distribution<double> wide(-20, 20);
+    Formelinterpreter f{};
+    static FlatProgram flat;
+    for (int round = 0; round < 100000; ++round) {
+        std::string text;
+        for (int n = count(random); n > 0; --n) {
+            text += tokens[token(random)];
+        }
+        f.setFormel(text);
+        f.Formel_compillieren();
+        flat.compile(f);
+        const int n = size(random);
+        long double x[FlatProgram::BlockSize];
+        for (int i = 0; i < n; ++i) {
+            x[i] = i % 3 == 0 ? xs[(round + i) % std::size(xs)] : wide(random);
+        }
+        FlatProgram::BlockOutcome block;
+        flat.evaluateBlock(x, n, block);
+        for (int i = 0; i < n; ++i) {
+            int status = -1;
+            const long double one = flat.evaluate(x[i], status);
+            const int error = errno;
+            const bool sameBits = std::memcmp(&one, &block.value[i], 10) == 0 ||
+                                  (std::isnan(one) && std::isnan(block.value[i]));
+            ASSERT_TRUE(sameBits && error == block.error[i] && status == block.status[i])
+                << text << " at x=" << static_cast<double>(x[i]);
+        }
+    }
+}
+
 TEST(FlatProgram, RandomBytesAgreeWithReference) {
     std::mt19937 random(17);
     std::uniform_int_distribution<int> byte(0, 255);
