@@ -24,6 +24,8 @@ int registerAll() {
                                      interpreted, formula);
         benchmark::RegisterBenchmark((std::string("FlatProgram/") + formula.name).c_str(),
                                      bench::benchmarkFlat, formula);
+        benchmark::RegisterBenchmark((std::string("FlatBlock/") + formula.name).c_str(),
+                                     bench::benchmarkFlatBlock, formula);
         benchmark::RegisterBenchmark((std::string("HandWritten/") + formula.name).c_str(),
                                      bench::benchmarkHandWritten, formula);
     }

@@ -57,6 +57,27 @@ inline void benchmarkFlat(benchmark::State& state, const Formula& formula) {
     state.SetItemsProcessed(state.iterations());
 }
 
+// Evaluations of the formula a block of consecutive sample points at a time, as the scan
+// makes them; items are points, so the rate gives the time per point.
+inline void benchmarkFlatBlock(benchmark::State& state, const Formula& formula) {
+    static Formelinterpreter f;
+    static FlatProgram program;
+    f.setFormel(formula.text);
+    f.Formel_compillieren();
+    program.compile(f);
+    long i = 0;
+    long double x[FlatProgram::BlockSize];
+    FlatProgram::BlockOutcome outcome;
+    for (auto _ : state) {
+        for (long double& point : x) {
+            point = samplePoint(i++);
+        }
+        program.evaluateBlock(x, FlatProgram::BlockSize, outcome);
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.SetItemsProcessed(state.iterations() * FlatProgram::BlockSize);
+}
+
 // One evaluation of the formula written by hand.
 inline void benchmarkHandWritten(benchmark::State& state, const Formula& formula) {
     long i = 0;

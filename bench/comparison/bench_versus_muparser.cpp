@@ -34,6 +34,8 @@ int registerAll() {
         const std::string name = formula.name;
         benchmark::RegisterBenchmark(("FlatProgram/" + name).c_str(), bench::benchmarkFlat,
                                      formula);
+        benchmark::RegisterBenchmark(("FlatBlock/" + name).c_str(), bench::benchmarkFlatBlock,
+                                     formula);
         benchmark::RegisterBenchmark(("HandWritten/" + name).c_str(), bench::benchmarkHandWritten,
                                      formula);
         benchmark::RegisterBenchmark(("muparser/" + name).c_str(), muparser, muparserTexts[k]);
