@@ -20,7 +20,7 @@ constexpr int HeadSize = 3;
 
 struct GridSample {
     int64_t j = 0;
-    SideDifference value{};
+    PointDifference value{};
 };
 
 // What one chunk of the grid found on its own. The places that involve points before the
@@ -139,7 +139,7 @@ private:
         SignChangeTracker tracker;
         int headValid = 0;
         long double x[DifferenceSource::BlockSize];
-        SideDifference values[DifferenceSource::BlockSize];
+        PointDifference values[DifferenceSource::BlockSize];
         for (int64_t first = from; first <= to; first += DifferenceSource::BlockSize) {
             if (stop_.load(std::memory_order_relaxed)) [[unlikely]] {
                 return false;
@@ -152,7 +152,7 @@ private:
             sides_.atBlock(x, count, values);
             for (int k = 0; k < count; ++k) {
                 const int64_t j = first + k;
-                const SideDifference& value = values[k];
+                const PointDifference& value = values[k];
                 if (headValid < 2 && (j == from || !value.failed)) [[unlikely]] {
                     result.head[result.headCount++] = {j, value};
                     headValid += value.failed ? 0 : 1;
@@ -228,7 +228,7 @@ ScanOutcome scanGridForRoots(const DifferenceSource& sides, const ScanGrid& grid
         progress->setTotalSteps(n);
         progress->setProgress(0);
     }
-    const GridSample first{0, sides.at(grid.at(0))};
+    const GridSample first{0, pointOf(sides.at(grid.at(0)))};
     if (n <= 0) {
         return {{}, false, grid.at(0)};
     }

@@ -47,19 +47,6 @@ long double FlatDifference::Side::at(long double x, bool& failed, int& outStatus
     return result;
 }
 
-void FlatDifference::Side::atBlock(const long double* x, int count,
-                                   FlatProgram::BlockOutcome& out) const {
-    if (!constant) {
-        program.evaluateBlock(x, count, out);
-        return;
-    }
-    for (int i = 0; i < count; ++i) {
-        out.value[i] = value;
-        out.error[i] = error;
-        out.status[i] = status;
-    }
-}
-
 void FlatDifference::compile(const Formelinterpreter& left, const Formelinterpreter& right) {
     left_.compile(left);
     right_.compile(right);
@@ -76,15 +63,54 @@ SideDifference FlatDifference::at(long double x) const {
     return {left, right, left - right, leftFailed || rightFailed, skippedDivision};
 }
 
-void FlatDifference::atBlock(const long double* x, int count, SideDifference* out) const {
+namespace {
+
+// One side's outcomes over a block: evaluated point by point, or the one outcome of a side
+// that does not read x.
+struct EvaluatedSide {
+    const FlatProgram::BlockOutcome& block;
+    long double value(int i) const { return block.value[i]; }
+    bool failed(int i) const { return block.error[i] != 0; }
+    bool skipped(int i) const { return block.status[i] == DivisionSkipped; }
+};
+struct ConstantSide {
+    long double v;
+    bool fails;
+    bool skips;
+    long double value(int) const { return v; }
+    bool failed(int) const { return fails; }
+    bool skipped(int) const { return skips; }
+};
+
+template <class Left, class Right>
+void combine(const Left& left, const Right& right, int count, PointDifference* out) {
+    for (int i = 0; i < count; ++i) {
+        out[i] = {left.value(i) - right.value(i), left.failed(i) || right.failed(i),
+                  left.skipped(i) || right.skipped(i)};
+    }
+}
+
+} // namespace
+
+void FlatDifference::atBlock(const long double* x, int count, PointDifference* out) const {
     FlatProgram::BlockOutcome left;
     FlatProgram::BlockOutcome right;
-    left_.atBlock(x, count, left);
-    right_.atBlock(x, count, right);
-    for (int i = 0; i < count; ++i) {
-        const bool skippedDivision =
-            left.status[i] == DivisionSkipped || right.status[i] == DivisionSkipped;
-        out[i] = {left.value[i], right.value[i], left.value[i] - right.value[i],
-                  left.error[i] != 0 || right.error[i] != 0, skippedDivision};
+    const ConstantSide leftConstant{left_.value, left_.error != 0, left_.status == DivisionSkipped};
+    const ConstantSide rightConstant{right_.value, right_.error != 0,
+                                     right_.status == DivisionSkipped};
+    if (!left_.constant) {
+        left_.program.evaluateBlock(x, count, left);
+    }
+    if (!right_.constant) {
+        right_.program.evaluateBlock(x, count, right);
+    }
+    if (left_.constant && right_.constant) {
+        combine(leftConstant, rightConstant, count, out);
+    } else if (left_.constant) {
+        combine(leftConstant, EvaluatedSide{right}, count, out);
+    } else if (right_.constant) {
+        combine(EvaluatedSide{left}, rightConstant, count, out);
+    } else {
+        combine(EvaluatedSide{left}, EvaluatedSide{right}, count, out);
     }
 }

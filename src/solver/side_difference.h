@@ -11,9 +11,20 @@ struct SideDifference {
     bool skippedDivision; // either side skipped a division by zero (status 255)
 };
 
+// What the scan's bookkeeping needs of one point: d and its two flags.
+struct PointDifference {
+    long double d;
+    bool failed;
+    bool skippedDivision;
+};
+
+inline PointDifference pointOf(const SideDifference& value) {
+    return {value.d, value.failed, value.skippedDivision};
+}
+
 // A valid point where d is exactly 0 is a root as it stands, unless a division by zero was
 // skipped there: 0/0 leaves 0, which stands for no number.
-inline bool isExactZero(const SideDifference& value) {
+template <class Value> inline bool isExactZero(const Value& value) {
     return !value.failed && value.d == 0 && !value.skippedDivision;
 }
 
@@ -26,9 +37,9 @@ public:
     virtual ~DifferenceSource() = default;
     virtual SideDifference at(long double x) const = 0;
     // d at count <= BlockSize points, each exactly as at() gives it.
-    virtual void atBlock(const long double* x, int count, SideDifference* out) const {
+    virtual void atBlock(const long double* x, int count, PointDifference* out) const {
         for (int i = 0; i < count; ++i) {
-            out[i] = at(x[i]);
+            out[i] = pointOf(at(x[i]));
         }
     }
 };
@@ -55,7 +66,7 @@ class FlatDifference final : public DifferenceSource {
 public:
     void compile(const Formelinterpreter& left, const Formelinterpreter& right);
     SideDifference at(long double x) const override;
-    void atBlock(const long double* x, int count, SideDifference* out) const override;
+    void atBlock(const long double* x, int count, PointDifference* out) const override;
 
 private:
     // One side: a program, or, when it does not read x, its one outcome.
@@ -68,7 +79,6 @@ private:
 
         void compile(const Formelinterpreter& f);
         long double at(long double x, bool& failed, int& status) const;
-        void atBlock(const long double* x, int count, FlatProgram::BlockOutcome& out) const;
     };
 
     Side left_;

@@ -18,7 +18,7 @@ class SignChangeTracker {
 public:
     // Inlined into the scan's loop; the places it reports are rare and handled out of line.
     template <class Sink>
-    [[gnu::always_inline]] void feed(int64_t j, const SideDifference& value, Sink& sink) {
+    [[gnu::always_inline]] void feed(int64_t j, const PointDifference& value, Sink& sink) {
         if (last_ != Last::Valid) [[unlikely]] {
             if (value.failed) {
                 last_ = Last::Failed;

@@ -17,14 +17,14 @@ ScanOutcome scanSequentially(const DifferenceSource& sides, const ScanGrid& grid
     EventAnalysis analysis(sides, grid, store);
     SignChangeTracker tracker;
     long double x = grid.at(0);
-    tracker.feed(0, sides.at(x), analysis);
+    tracker.feed(0, pointOf(sides.at(x)), analysis);
     if (n <= 0) {
         return {{}, false, x};
     }
     bool cancelled = false;
     for (int64_t j = 1; j <= n; ++j) {
         x = grid.at(j);
-        tracker.feed(j, sides.at(x), analysis);
+        tracker.feed(j, pointOf(sides.at(x)), analysis);
         if (useProgress) {
             if (j % interval == 0) {
                 progress->setProgress(static_cast<int>(j));
