@@ -43,12 +43,18 @@ inline long double samplePoint(long i) {
 }
 
 // One evaluation of the formula on the flat evaluation path.
-inline void benchmarkFlat(benchmark::State& state, const Formula& formula) {
+// The formula compiled and recorded as a flat program, kept in static storage.
+inline const FlatProgram& flatProgramOf(const Formula& formula) {
     static Formelinterpreter f;
     static FlatProgram program;
     f.setFormel(formula.text);
     f.Formel_compillieren();
     program.compile(f);
+    return program;
+}
+
+inline void benchmarkFlat(benchmark::State& state, const Formula& formula) {
+    const FlatProgram& program = flatProgramOf(formula);
     long i = 0;
     int status = 0;
     for (auto _ : state) {
@@ -60,11 +66,7 @@ inline void benchmarkFlat(benchmark::State& state, const Formula& formula) {
 // Evaluations of the formula a block of consecutive sample points at a time, as the scan
 // makes them; items are points, so the rate gives the time per point.
 inline void benchmarkFlatBlock(benchmark::State& state, const Formula& formula) {
-    static Formelinterpreter f;
-    static FlatProgram program;
-    f.setFormel(formula.text);
-    f.Formel_compillieren();
-    program.compile(f);
+    const FlatProgram& program = flatProgramOf(formula);
     long i = 0;
     long double x[FlatProgram::BlockSize];
     FlatProgram::BlockOutcome outcome;

@@ -15,16 +15,14 @@
 #include <memory>
 #include <string>
 
+#include "equation_test_support.h"
 #include "form/form1.h"
 #include "form/linear_system_examples.h"
+#include "linear_system_test_support.h"
 #include "qt_test_main.h"
 
 namespace {
 
-// Cells of the table, row by row from row 0; each row from column 0 (right-hand side).
-using Rows = QList<QStringList>;
-
-const QString Separator(78, QLatin1Char('-'));
 const QStringList NoSolution{QStringLiteral("Keine Loesung!")};
 
 } // namespace
@@ -34,18 +32,8 @@ class LinearSystemAccuracyTest : public QObject {
 
     std::unique_ptr<Form1> form;
 
-    void fill(const Rows& rows) {
-        for (int row = 0; row < rows.size(); ++row)
-            for (int column = 0; column < rows[row].size(); ++column)
-                form->GleichungenXYZ_table->setItem(row, column,
-                                                    new QTableWidgetItem(rows[row][column]));
-    }
-    QStringList lines() const {
-        QStringList texts;
-        for (int i = 0; i < form->AusgabeXYZ_listBox->count(); ++i)
-            texts << form->AusgabeXYZ_listBox->item(i)->text();
-        return texts;
-    }
+    void fill(const Rows& rows) { fillTable(form->GleichungenXYZ_table, rows); }
+    QStringList lines() const { return ::lines(form->AusgabeXYZ_listBox); }
 
 private slots:
     void init();
