@@ -28,7 +28,7 @@ BorderFinding searchBorder(const DifferenceSource& sides, const Sample& valid,
     int halving = 0;
 
     while (halving < MaxBorderEvaluations && !adjacentValues(v.x, f)) {
-        const long double m = v.x < f ? splitPoint(v.x, f) : splitPoint(f, v.x);
+        const long double m = splitPoint(v.x, f);
         const Sample s = sampleAt(sides, m);
         ++halving;
         lastValidHalving[halving] = lastValidHalving[halving - 1];

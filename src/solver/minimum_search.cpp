@@ -31,7 +31,7 @@ bool touches(const SideDifference& v, long double outerScale) {
 long double plateauEnd(const DifferenceSource& sides, long double zero, long double other,
                        int& evaluations) {
     for (int i = 0; i < MaxPlateauEvaluations && !adjacentValues(zero, other); ++i) {
-        const long double m = zero < other ? splitPoint(zero, other) : splitPoint(other, zero);
+        const long double m = splitPoint(zero, other);
         ++evaluations;
         if (isExactZero(sides.at(m))) {
             zero = m;

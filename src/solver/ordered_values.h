@@ -8,8 +8,8 @@
 // Says whether no long double lies strictly between a and b.
 bool adjacentValues(long double a, long double b);
 
-// The value halfway between a and b (a < b, both finite) counted in representable steps;
-// strictly between them unless they are adjacent.
+// The value halfway between a and b (both finite, in either order) counted in
+// representable steps; strictly between them unless they are adjacent.
 long double splitPoint(long double a, long double b);
 
 // Representable steps from a to b (a <= b, both finite), saturated at the largest double.

@@ -6,7 +6,6 @@ NarrowedSignChange refineSignChange(const DifferenceSource& sides, long double l
 }
 
 long double refineBracket(long double XL, long double XR, bool& Fehler) {
-    Fehler = false;
     const NarrowedSignChange refined = refineSignChange(ReferenceDifference(), XL, XR);
     Fehler = refined.kind != SignChangeKind::Root;
     return refined.root;

@@ -9,6 +9,5 @@ NarrowedSignChange refineSignChange(const DifferenceSource& sides, long double l
                                     long double upper);
 
 // Refines the bracket [XL, XR] (XL < XR) of the sides held by links and rechts to a root.
-// Fehler is set false at the start and true when the bracket holds no root; the result
-// is then not a root.
+// Fehler is true when the bracket holds no root; the result is then not a root.
 long double refineBracket(long double XL, long double XR, bool& Fehler);
