@@ -16,7 +16,8 @@ public:
 
     // Evaluates at x. errno is 0 on success, else EDOM or ERANGE (the result is then 0);
     // status is the Fehlercode Formel_Berechnen would leave: 0, 255, EDOM or ERANGE.
-    long double evaluate(long double x, int& status) const;
+    // Inlined into its callers (flat_evaluate.h).
+    [[gnu::always_inline]] long double evaluate(long double x, int& status) const;
 
     // Points that evaluateBlock takes at once at most.
     static constexpr int BlockSize = 16;
@@ -114,3 +115,5 @@ private:
     int constantCount = 0;
     int numberCount = 0;
 };
+
+#include "interpreter/flat_evaluate.h"

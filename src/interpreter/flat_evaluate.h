@@ -1,40 +1,18 @@
-#include "interpreter/flat_program.h"
+#pragma once
 
 #include "interpreter/flat_operations.h"
+#include "interpreter/flat_program.h"
 #include "interpreter/function_formulas.h"
 
 #include <cerrno>
 #include <cmath>
 
-using namespace flat_operations;
-
-bool FlatProgram::readsX() const {
-    for (int i = 0; i < count; ++i) {
-        switch (ops[i].kind) {
-        case LoadX:
-        case LoadNegX:
-        case AddX:
-        case SubX:
-        case MulX:
-        case DivX:
-        case PowX:
-        case XAddC:
-        case XSubC:
-        case XMulC:
-        case XPowInt:
-        case XFunction:
-            return true;
-        default:
-            break;
-        }
-    }
-    return false;
-}
-
+// The one-point evaluation, defined in a header so that every caller inlines it: an
+// extended argument and result passed through a call cost about as much as a short program.
 // The accumulator stays in a register of the floating-point unit from one operation to
 // the next; the registers live in memory and are touched only by spills, fills and the
 // R forms, which keeps the chain of dependent operations out of memory.
-long double FlatProgram::evaluate(long double x, int& status) const {
+inline long double FlatProgram::evaluate(long double x, int& status) const {
     long double r[MaxRegisters];
     long double a = 0;
     const long double* const k = constants;
@@ -81,13 +59,13 @@ long double FlatProgram::evaluate(long double x, int& status) const {
             a *= x;
             continue;
         case DivR:
-            divisionSkipped |= divide(a, r[o->src]);
+            divisionSkipped |= flat_operations::divide(a, r[o->src]);
             continue;
         case DivC:
-            divisionSkipped |= divide(a, c[o->src]);
+            divisionSkipped |= flat_operations::divide(a, c[o->src]);
             continue;
         case DivX:
-            divisionSkipped |= divide(a, x);
+            divisionSkipped |= flat_operations::divide(a, x);
             continue;
         case SubRev:
             a = r[o->src] - a;
@@ -127,27 +105,27 @@ long double FlatProgram::evaluate(long double x, int& status) const {
             r[o->dst] = a;
             continue;
         case PowR:
-            a = power(a, r[o->src]);
+            a = flat_operations::power(a, r[o->src]);
             break;
         case PowC:
-            a = power(a, c[o->src]);
+            a = flat_operations::power(a, c[o->src]);
             break;
         case PowX:
-            a = power(a, x);
+            a = flat_operations::power(a, x);
             break;
         case PowInt:
-            if (integerPower(a, static_cast<int8_t>(o->code))) {
+            if (flat_operations::integerPower(a, static_cast<int8_t>(o->code))) {
                 continue;
             }
             break;
         case XPowInt:
             a = x;
-            if (integerPower(a, static_cast<int8_t>(o->code))) {
+            if (flat_operations::integerPower(a, static_cast<int8_t>(o->code))) {
                 continue;
             }
             break;
         case PowRev:
-            a = power(r[o->src], a);
+            a = flat_operations::power(r[o->src], a);
             break;
         case XFunction:
             a = x;
@@ -156,7 +134,7 @@ long double FlatProgram::evaluate(long double x, int& status) const {
             a = applyFunction(o->code, a);
             break;
         case PowRevC:
-            a = power(c[o->src], a);
+            a = flat_operations::power(c[o->src], a);
             break;
         default:
             __builtin_unreachable(); // the recorder writes only the kinds above
