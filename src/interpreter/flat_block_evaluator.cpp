@@ -8,10 +8,11 @@ using namespace flat_operations;
 
 namespace {
 
-// The state of a block's points: accumulators, and what stopped or marked each one.
+// The state of a block's points: the accumulators are the outcome's values, so that
+// nothing is copied at the end; errno stops a point, a skipped division marks it.
 struct Lanes {
-    long double a[FlatProgram::BlockSize];
-    int error[FlatProgram::BlockSize] = {};
+    long double* a;
+    int* error;
     int skipped[FlatProgram::BlockSize] = {};
     int count;
 };
@@ -35,9 +36,11 @@ template <class Call> inline void libraryCall(Lanes& l, Call call) {
 // and each point's value goes through exactly the operations of evaluate().
 void FlatProgram::evaluateBlock(const long double* x, int n, BlockOutcome& out) const {
     long double r[MaxRegisters][BlockSize];
-    Lanes l;
-    l.count = n;
+    Lanes l{out.value, out.error, {}, n};
     long double* const a = l.a;
+    for (int i = 0; i < n; ++i) {
+        l.error[i] = 0;
+    }
     const long double* const k = constants;
     const double* const c = numbers;
     for (const Op *o = ops, *end = ops + count; o != end; ++o) {
@@ -181,8 +184,9 @@ void FlatProgram::evaluateBlock(const long double* x, int n, BlockOutcome& out) 
     }
     for (int i = 0; i < n; ++i) {
         const int error = l.error[i];
-        out.value[i] = error != 0 ? 0 : a[i];
-        out.error[i] = error;
         out.status[i] = error != 0 ? error : l.skipped[i] ? 255 : 0;
+        if (error != 0) [[unlikely]] {
+            a[i] = 0;
+        }
     }
 }

@@ -139,7 +139,7 @@ private:
         SignChangeTracker tracker;
         int headValid = 0;
         long double x[DifferenceSource::BlockSize];
-        PointDifference values[DifferenceSource::BlockSize];
+        DifferenceBlock::Storage storage;
         for (int64_t first = from; first <= to; first += DifferenceSource::BlockSize) {
             if (stop_.load(std::memory_order_relaxed)) [[unlikely]] {
                 return false;
@@ -149,10 +149,10 @@ private:
             for (int k = 0; k < count; ++k) {
                 x[k] = grid_.at(first + k);
             }
-            sides_.atBlock(x, count, values);
+            const DifferenceBlock block = sides_.atBlock(x, count, storage);
             for (int k = 0; k < count; ++k) {
                 const int64_t j = first + k;
-                const PointDifference& value = values[k];
+                const PointDifference value = block.at(k);
                 if (headValid < 2 && (j == from || !value.failed)) [[unlikely]] {
                     result.head[result.headCount++] = {j, value};
                     headValid += value.failed ? 0 : 1;

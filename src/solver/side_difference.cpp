@@ -4,13 +4,6 @@
 
 #include <cerrno>
 
-namespace {
-
-// Status of an evaluation that ran to the end but skipped a division by zero.
-constexpr int DivisionSkipped = 255;
-
-} // namespace
-
 SideDifference evaluateDifference(long double x) {
     links.X = x;
     rechts.X = x;
@@ -19,7 +12,7 @@ SideDifference evaluateDifference(long double x) {
     const long double right = rechts.Formel_Berechnen();
     const bool rightFailed = errno != 0;
     const bool skippedDivision =
-        links.Fehlercode == DivisionSkipped || rechts.Fehlercode == DivisionSkipped;
+        links.Fehlercode == SkippedDivisionStatus || rechts.Fehlercode == SkippedDivisionStatus;
     return {left, right, left - right, leftFailed || rightFailed, skippedDivision};
 }
 
@@ -59,58 +52,35 @@ SideDifference FlatDifference::at(long double x) const {
     int rightStatus = 0;
     const long double left = left_.at(x, leftFailed, leftStatus);
     const long double right = right_.at(x, rightFailed, rightStatus);
-    const bool skippedDivision = leftStatus == DivisionSkipped || rightStatus == DivisionSkipped;
+    const bool skippedDivision =
+        leftStatus == SkippedDivisionStatus || rightStatus == SkippedDivisionStatus;
     return {left, right, left - right, leftFailed || rightFailed, skippedDivision};
 }
 
-namespace {
-
-// One side's outcomes over a block: evaluated point by point, or the one outcome of a side
-// that does not read x.
-struct EvaluatedSide {
-    const FlatProgram::BlockOutcome& block;
-    long double value(int i) const { return block.value[i]; }
-    bool failed(int i) const { return block.error[i] != 0; }
-    bool skipped(int i) const { return block.status[i] == DivisionSkipped; }
-};
-struct ConstantSide {
-    long double v;
-    bool fails;
-    bool skips;
-    long double value(int) const { return v; }
-    bool failed(int) const { return fails; }
-    bool skipped(int) const { return skips; }
-};
-
-template <class Left, class Right>
-void combine(const Left& left, const Right& right, int count, PointDifference* out) {
+DifferenceBlock DifferenceSource::atBlock(const long double* x, int count,
+                                          DifferenceBlock::Storage& storage) const {
+    static constexpr long double zero = 0;
+    static constexpr int none = 0;
+    FlatProgram::BlockOutcome& d = storage.left;
     for (int i = 0; i < count; ++i) {
-        out[i] = {left.value(i) - right.value(i), left.failed(i) || right.failed(i),
-                  left.skipped(i) || right.skipped(i)};
+        const SideDifference value = at(x[i]);
+        d.value[i] = value.d;
+        d.error[i] = value.failed ? 1 : 0;
+        d.status[i] = value.skippedDivision ? SkippedDivisionStatus : 0;
     }
+    return {DifferenceBlock::sideOf(d), DifferenceBlock::constantSide(zero, none, none)};
 }
 
-} // namespace
+DifferenceBlock FlatDifference::atBlock(const long double* x, int count,
+                                        DifferenceBlock::Storage& storage) const {
+    return {left_.atBlock(x, count, storage.left), right_.atBlock(x, count, storage.right)};
+}
 
-void FlatDifference::atBlock(const long double* x, int count, PointDifference* out) const {
-    FlatProgram::BlockOutcome left;
-    FlatProgram::BlockOutcome right;
-    const ConstantSide leftConstant{left_.value, left_.error != 0, left_.status == DivisionSkipped};
-    const ConstantSide rightConstant{right_.value, right_.error != 0,
-                                     right_.status == DivisionSkipped};
-    if (!left_.constant) {
-        left_.program.evaluateBlock(x, count, left);
+DifferenceBlock::Side FlatDifference::Side::atBlock(const long double* x, int count,
+                                                    FlatProgram::BlockOutcome& storage) const {
+    if (constant) {
+        return DifferenceBlock::constantSide(value, error, status);
     }
-    if (!right_.constant) {
-        right_.program.evaluateBlock(x, count, right);
-    }
-    if (left_.constant && right_.constant) {
-        combine(leftConstant, rightConstant, count, out);
-    } else if (left_.constant) {
-        combine(leftConstant, EvaluatedSide{right}, count, out);
-    } else if (right_.constant) {
-        combine(EvaluatedSide{left}, rightConstant, count, out);
-    } else {
-        combine(EvaluatedSide{left}, EvaluatedSide{right}, count, out);
-    }
+    program.evaluateBlock(x, count, storage);
+    return DifferenceBlock::sideOf(storage);
 }

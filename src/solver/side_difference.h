@@ -11,6 +11,9 @@ struct SideDifference {
     bool skippedDivision; // either side skipped a division by zero (status 255)
 };
 
+// The status of an evaluation that ran to the end but skipped a division by zero.
+inline constexpr int SkippedDivisionStatus = 255;
+
 // What the scan's bookkeeping needs of one point: d and its two flags.
 struct PointDifference {
     long double d;
@@ -28,6 +31,47 @@ template <class Value> inline bool isExactZero(const Value& value) {
     return !value.failed && value.d == 0 && !value.skippedDivision;
 }
 
+// The outcomes of a block of points, d = left - right taken point by point where it is
+// read, so that no pass over the block writes the differences out. A side that does not
+// read x has one outcome for every point: its stride is 0.
+class DifferenceBlock {
+public:
+    struct Side {
+        const long double* value;
+        const int* error;
+        const int* status;
+        int stride;
+    };
+
+    DifferenceBlock(const Side& left, const Side& right) : left_(left), right_(right) {}
+
+    // Space for the outcomes of both sides of one block.
+    struct Storage {
+        FlatProgram::BlockOutcome left;
+        FlatProgram::BlockOutcome right;
+    };
+
+    static Side sideOf(const FlatProgram::BlockOutcome& block) {
+        return {block.value, block.error, block.status, 1};
+    }
+    // One outcome for every point.
+    static Side constantSide(const long double& value, const int& error, const int& status) {
+        return {&value, &error, &status, 0};
+    }
+
+    [[gnu::always_inline]] PointDifference at(int k) const {
+        const int l = k * left_.stride;
+        const int r = k * right_.stride;
+        return {left_.value[l] - right_.value[r], left_.error[l] != 0 || right_.error[r] != 0,
+                left_.status[l] == SkippedDivisionStatus ||
+                    right_.status[r] == SkippedDivisionStatus};
+    }
+
+private:
+    Side left_;
+    Side right_;
+};
+
 // The two sides of the equation as a function of x.
 class DifferenceSource {
 public:
@@ -36,12 +80,10 @@ public:
 
     virtual ~DifferenceSource() = default;
     virtual SideDifference at(long double x) const = 0;
-    // d at count <= BlockSize points, each exactly as at() gives it.
-    virtual void atBlock(const long double* x, int count, PointDifference* out) const {
-        for (int i = 0; i < count; ++i) {
-            out[i] = pointOf(at(x[i]));
-        }
-    }
+    // d at count <= BlockSize points, each exactly as at() gives it; the outcomes may live
+    // in storage.
+    virtual DifferenceBlock atBlock(const long double* x, int count,
+                                    DifferenceBlock::Storage& storage) const;
 };
 
 // One point of d with the values it came from.
@@ -66,7 +108,8 @@ class FlatDifference final : public DifferenceSource {
 public:
     void compile(const Formelinterpreter& left, const Formelinterpreter& right);
     SideDifference at(long double x) const override;
-    void atBlock(const long double* x, int count, PointDifference* out) const override;
+    DifferenceBlock atBlock(const long double* x, int count,
+                            DifferenceBlock::Storage& storage) const override;
 
 private:
     // One side: a program, or, when it does not read x, its one outcome.
@@ -79,6 +122,8 @@ private:
 
         void compile(const Formelinterpreter& f);
         long double at(long double x, bool& failed, int& status) const;
+        DifferenceBlock::Side atBlock(const long double* x, int count,
+                                      FlatProgram::BlockOutcome& storage) const;
     };
 
     Side left_;
