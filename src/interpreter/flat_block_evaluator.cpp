@@ -144,6 +144,29 @@ void FlatProgram::evaluateBlock(const long double* x, int n, BlockOutcome& out) 
             for (int i = 0; i < n; ++i)
                 a[i] = x[i] * c[o->src];
             break;
+        case XDivC:
+            for (int i = 0; i < n; ++i) {
+                a[i] = x[i];
+                l.skipped[i] |= divide(a[i], c[o->src]);
+            }
+            break;
+        case CDivX:
+            for (int i = 0; i < n; ++i) {
+                a[i] = c[o->src];
+                l.skipped[i] |= divide(a[i], x[i]);
+            }
+            break;
+        case SubRevX:
+            for (int i = 0; i < n; ++i)
+                a[i] = x[i] - a[i];
+            break;
+        case DivRevX:
+            for (int i = 0; i < n; ++i) {
+                long double q = x[i];
+                l.skipped[i] |= divide(q, a[i]);
+                a[i] = q;
+            }
+            break;
         case Spill:
             for (int i = 0; i < n; ++i)
                 r[o->dst][i] = a[i];
@@ -177,6 +200,9 @@ void FlatProgram::evaluateBlock(const long double* x, int n, BlockOutcome& out) 
             break;
         case PowRevC:
             libraryCall(l, [&](int i) { a[i] = power(c[o->src], a[i]); });
+            break;
+        case PowRevX:
+            libraryCall(l, [&](int i) { a[i] = power(x[i], a[i]); });
             break;
         default:
             __builtin_unreachable(); // the recorder writes only the kinds above

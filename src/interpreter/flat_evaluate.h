@@ -101,6 +101,25 @@ inline long double FlatProgram::evaluate(long double x, int& status) const {
         case XMulC:
             a = x * c[o->src];
             continue;
+        case XDivC:
+            a = x;
+            divisionSkipped |= flat_operations::divide(a, c[o->src]);
+            continue;
+        case CDivX:
+            a = c[o->src];
+            divisionSkipped |= flat_operations::divide(a, x);
+            continue;
+        case SubRevX:
+            a = x - a;
+            continue;
+        case DivRevX:
+            if (a == 0) {
+                divisionSkipped = 1;
+                a = x;
+            } else {
+                a = x / a;
+            }
+            continue;
         case Spill:
             r[o->dst] = a;
             continue;
@@ -135,6 +154,9 @@ inline long double FlatProgram::evaluate(long double x, int& status) const {
             break;
         case PowRevC:
             a = flat_operations::power(c[o->src], a);
+            break;
+        case PowRevX:
+            a = flat_operations::power(x, a);
             break;
         default:
             __builtin_unreachable(); // the recorder writes only the kinds above

@@ -71,6 +71,11 @@ public:
         XMulC,     // a = x * constants[src]
         XPowInt,   // a = pow(x, n), as PowInt
         XFunction, // a = function `code` of x
+        XDivC,     // a = x / constants[src]
+        CDivX,     // a = constants[src] / x, or constants[src] when x is 0
+        SubRevX,   // a = x - a: a register that holds x, read as x
+        DivRevX,   // a = x / a, or x when a is 0
+        PowRevX,   // a = pow(x, a)
     };
 
     struct Op {
@@ -98,13 +103,14 @@ private:
     friend class FlatRecorder;
 
     // Rewrites the recorded accumulator operations into fewer ones with the same results:
-    // constants folded and read directly, unread spills and overwritten loads dropped,
-    // loads of x fused with the operation after them.
+    // constants folded and read directly, registers that hold x read as x, unread spills and
+    // overwritten loads dropped, loads of x fused with the operation after them.
     void simplify();
     void propagateConstants();
     void dropRefills();
     void dropUnreadSpills();
     void dropOverwrittenLoads();
+    void readXDirectly();
     void fuseLoadsOfX();
     void lowerConstants();
 

@@ -15,6 +15,11 @@ bool FlatProgram::readsX() const {
         case XMulC:
         case XPowInt:
         case XFunction:
+        case XDivC:
+        case CDivX:
+        case SubRevX:
+        case DivRevX:
+        case PowRevX:
             return true;
         default:
             break;

@@ -72,9 +72,27 @@ bool isConstantForm(Kind kind) {
     case FlatProgram::XAddC:
     case FlatProgram::XSubC:
     case FlatProgram::XMulC:
+    case FlatProgram::XDivC:
+    case FlatProgram::CDivX:
         return true;
     default:
         return false;
+    }
+}
+
+// The X form of an operation that reads a register, for a register that holds x.
+Kind xForm(Kind kind) {
+    switch (kind) {
+    case FlatProgram::Fill:
+        return FlatProgram::LoadX;
+    case FlatProgram::SubRev:
+        return FlatProgram::SubRevX;
+    case FlatProgram::DivRev:
+        return FlatProgram::DivRevX;
+    case FlatProgram::PowRev:
+        return FlatProgram::PowRevX;
+    default:
+        return static_cast<Kind>(kind + 2); // AddR -> AddX and so on
     }
 }
 
@@ -92,6 +110,7 @@ void FlatProgram::simplify() {
     dropUnreadSpills();
     propagateConstants();
     dropRefills();
+    readXDirectly();
     dropUnreadSpills();
     dropOverwrittenLoads();
     dropUnreadSpills();
@@ -264,7 +283,25 @@ void FlatProgram::dropOverwrittenLoads() {
     count = kept;
 }
 
-// x, or a constant times or plus x, loaded and then operated on in one op.
+// A register spilled right after a load of x holds x until it is spilled again: its reads
+// read x, and its spill becomes unread.
+void FlatProgram::readXDirectly() {
+    bool holdsX[MaxRegisters] = {};
+    bool accumulatorHoldsX = false;
+    for (int i = 0; i < count; ++i) {
+        Op& op = ops[i];
+        if (op.kind == Spill) {
+            holdsX[op.dst] = accumulatorHoldsX;
+            continue;
+        }
+        if (readsMemory(op.kind) && holdsX[op.src]) {
+            op.kind = xForm(op.kind);
+        }
+        accumulatorHoldsX = op.kind == LoadX;
+    }
+}
+
+// x, or a constant times, plus or divided by x, loaded and then operated on in one op.
 void FlatProgram::fuseLoadsOfX() {
     int kept = 0;
     for (int i = 0; i < count; ++i) {
@@ -281,6 +318,9 @@ void FlatProgram::fuseLoadsOfX() {
                 break;
             case MulC:
                 fused = XMulC;
+                break;
+            case DivC:
+                fused = XDivC;
                 break;
             case PowInt:
                 fused = XPowInt;
@@ -300,6 +340,11 @@ void FlatProgram::fuseLoadsOfX() {
                    fitsOperand(next.kind, constants[op.src])) {
             // Addition and multiplication commute bit for bit.
             ops[kept++] = Op{next.kind == AddX ? XAddC : XMulC, 0, 0, op.src};
+            ++i;
+            continue;
+        } else if (op.kind == LoadConst && next.kind == DivX &&
+                   fitsOperand(next.kind, constants[op.src])) {
+            ops[kept++] = Op{CDivX, 0, 0, op.src};
             ++i;
             continue;
         }

@@ -211,16 +211,18 @@ TEST(FlatProgram, IntegerPowersAgreeWithReference) {
     }
 }
 
-// Constants folded, read from registers, rounded to double operands and fused with x.
+// Constants folded, read from registers, rounded to double operands and fused with x;
+// registers that hold x read as x.
 TEST(FlatProgram, SimplifiedProgramsAgreeWithReference) {
-    const char* texts[] = {"1/3+x",     "x+1/3",         "(1/3)*x",     "x^(1/3)",
-                           "2^(1/3)^x", "e*5+x",         "e5*pi+x",     "x-(2-1/3)",
-                           "1/(x-x)",   "0/0+x",         "x*0",         "(1e999-1e999)+x",
-                           "x/(1-1)",   "x/(2-2)+1",     "3/(x*0)",     "(1/3)/x",
-                           "(1/3)-x",   "(1/3)^x",       "x^(2/2)",     "x^(4/2)-x^(6/3)",
-                           "2*(x+1/7)", "pi*x+e*x",      "(-2)*(-3)+x", "sin(1/3)*x",
-                           "x*(1/3)*3", "(2^0.5)*x",     "1,1*x-1,1*x", "(x+1)*(1/3)",
-                           "1/(1/3)+x", "(1/3)+(1/7)*x", "x:(1/3)",     "2-(x-(1/3))"};
+    const char* texts[] = {
+        "1/3+x", "x+1/3", "(1/3)*x", "x^(1/3)", "2^(1/3)^x", "e*5+x", "e5*pi+x", "x-(2-1/3)",
+        "1/(x-x)", "0/0+x", "x*0", "(1e999-1e999)+x", "x/(1-1)", "x/(2-2)+1", "3/(x*0)", "(1/3)/x",
+        "(1/3)-x", "(1/3)^x", "x^(2/2)", "x^(4/2)-x^(6/3)", "2*(x+1/7)", "pi*x+e*x", "(-2)*(-3)+x",
+        "sin(1/3)*x", "x*(1/3)*3", "(2^0.5)*x", "1,1*x-1,1*x", "(x+1)*(1/3)", "1/(1/3)+x",
+        "(1/3)+(1/7)*x", "x:(1/3)", "2-(x-(1/3))",
+        // registers that hold x read as x; x divided by or into a constant
+        "x/7", "x/0", "10/x", "x/(x+60)", "x-(3+1/x)", "x-(9+2/3)", "x*(x+31)", "x/(112-x)",
+        "x^(x-1)", "(x+1)^x", "x/(3+2/5)", "x+3/(x+2)", "(1/3)/x+x", "x/(x-x)", "x^(0*x)", "0/x"};
     for (const char* text : texts) {
         for (long double x : xs) {
             EXPECT_TRUE(sameAsReference(text, x));
