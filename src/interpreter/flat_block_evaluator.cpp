@@ -111,11 +111,8 @@ void FlatProgram::evaluateBlock(const long double* x, int n, BlockOutcome& out) 
                 a[i] = reg[i] - a[i];
             break;
         case DivRev:
-            for (int i = 0; i < n; ++i) {
-                long double q = reg[i];
-                l.skipped[i] |= divide(q, a[i]);
-                a[i] = q;
-            }
+            for (int i = 0; i < n; ++i)
+                l.skipped[i] |= divideInto(reg[i], a[i]);
             break;
         case Fill:
             for (int i = 0; i < n; ++i)
@@ -126,11 +123,8 @@ void FlatProgram::evaluateBlock(const long double* x, int n, BlockOutcome& out) 
                 a[i] = c[o->src] - a[i];
             break;
         case DivRevC:
-            for (int i = 0; i < n; ++i) {
-                long double q = c[o->src];
-                l.skipped[i] |= divide(q, a[i]);
-                a[i] = q;
-            }
+            for (int i = 0; i < n; ++i)
+                l.skipped[i] |= divideInto(c[o->src], a[i]);
             break;
         case XAddC:
             for (int i = 0; i < n; ++i)
@@ -161,11 +155,8 @@ void FlatProgram::evaluateBlock(const long double* x, int n, BlockOutcome& out) 
                 a[i] = x[i] - a[i];
             break;
         case DivRevX:
-            for (int i = 0; i < n; ++i) {
-                long double q = x[i];
-                l.skipped[i] |= divide(q, a[i]);
-                a[i] = q;
-            }
+            for (int i = 0; i < n; ++i)
+                l.skipped[i] |= divideInto(x[i], a[i]);
             break;
         case Spill:
             for (int i = 0; i < n; ++i)

@@ -71,12 +71,7 @@ inline long double FlatProgram::evaluate(long double x, int& status) const {
             a = r[o->src] - a;
             continue;
         case DivRev:
-            if (a == 0) {
-                divisionSkipped = 1;
-                a = r[o->src];
-            } else {
-                a = r[o->src] / a;
-            }
+            divisionSkipped |= flat_operations::divideInto(r[o->src], a);
             continue;
         case Fill:
             a = r[o->src];
@@ -85,12 +80,7 @@ inline long double FlatProgram::evaluate(long double x, int& status) const {
             a = c[o->src] - a;
             continue;
         case DivRevC:
-            if (a == 0) {
-                divisionSkipped = 1;
-                a = c[o->src];
-            } else {
-                a = c[o->src] / a;
-            }
+            divisionSkipped |= flat_operations::divideInto(c[o->src], a);
             continue;
         case XAddC:
             a = x + c[o->src];
@@ -113,12 +103,7 @@ inline long double FlatProgram::evaluate(long double x, int& status) const {
             a = x - a;
             continue;
         case DivRevX:
-            if (a == 0) {
-                divisionSkipped = 1;
-                a = x;
-            } else {
-                a = x / a;
-            }
+            divisionSkipped |= flat_operations::divideInto(x, a);
             continue;
         case Spill:
             r[o->dst] = a;

@@ -17,6 +17,14 @@ inline int divide(long double& value, long double divisor) {
     return 0;
 }
 
+// value = dividend / value, unless value is 0, which leaves the dividend; says whether it
+// skipped.
+inline int divideInto(long double dividend, long double& value) {
+    const int skipped = divide(dividend, value);
+    value = dividend;
+    return skipped;
+}
+
 inline long double power(long double base, long double exponent) {
     return std::pow(static_cast<double>(base), static_cast<double>(exponent));
 }
