@@ -233,14 +233,16 @@ void EquationProgressTest::cancelDuringLongScanLeavesHeadingOnly_data() {
     QTest::addColumn<QString>("right");
     QTest::addColumn<bool>("manyBrackets");
 
-    // The sides cost a few library calls per step, so that the dialog's prediction after
-    // its first progress exceeds 100 s on a fast machine too.
-    QTest::newRow("few brackets") << "sin(x)+cos(x)+sqrt(x^2+1)"
-                                  << "ln(x^2+1)" << false;
+    // Both sides add the same six powers, about 200 ns of library calls per step on two
+    // cores, so that the dialog's prediction exceeds 100 s on a fast machine too.
+    const QString costly = "+(x^2+1)^0.25+(x^2+2)^0.25+(x^2+3)^0.25+(x^2+4)^0.25+"
+                           "(x^2+5)^0.25+(x^2+6)^0.25";
+    QTest::newRow("few brackets") << "sin(x)+cos(x)+sqrt(x^2+1)" + costly << "ln(x^2+1)" + costly
+                                  << false;
     // Ten roots per pi: thousands of brackets before the cancel, which the refinement
     // phase takes as its total steps before the request ends.
-    QTest::newRow("many brackets") << "0.5*sin(x*10)+sqrt(x^2+1)"
-                                   << "sqrt(x^2+1)" << true;
+    QTest::newRow("many brackets")
+        << "0.5*sin(x*10)+sqrt(x^2+1)" + costly << "sqrt(x^2+1)" + costly << true;
 }
 
 void EquationProgressTest::cancelDuringLongScanLeavesHeadingOnly() {
