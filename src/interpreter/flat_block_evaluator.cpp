@@ -1,31 +1,92 @@
-#include "interpreter/flat_operations.h"
+#include "interpreter/flat_apply.h"
 #include "interpreter/flat_program.h"
-#include "interpreter/function_formulas.h"
+#include "interpreter/point_arithmetic.h"
 
 #include <cerrno>
 
-using namespace flat_operations;
-
 namespace {
+
+using flat::Kind;
+using flat::Op;
+using flat::Source;
+constexpr int BlockSize = FlatProgram::BlockSize;
 
 // The state of a block's points: the accumulators are the outcome's values, so that
 // nothing is copied at the end; errno stops a point, a skipped division marks it.
 struct Lanes {
     long double* a;
     int* error;
-    int skipped[FlatProgram::BlockSize] = {};
+    int skipped[BlockSize] = {};
     int count;
+    long double (*r)[BlockSize];
+    const long double* constants;
+    const double* numbers;
+    const long double* x;
 };
 
-// Applies a library call to every point that has not failed; the first errno a point
-// meets ends it, as it ends the one-point evaluation.
-template <class Call> inline void libraryCall(Lanes& l, Call call) {
-    int& error = errno;
-    for (int k = 0; k < l.count; ++k) {
-        if (l.error[k] == 0) {
-            error = 0;
-            call(k);
-            l.error[k] = error;
+// An operand of one operation, located once before the loop over the points.
+template <Source S> struct Operand {
+    const long double* values; // the accumulators, a register or x: one value per point
+
+    Operand(const Lanes& l, const Op& o) {
+        if constexpr (S == Source::Accumulator) {
+            values = l.a;
+        } else if constexpr (S == Source::Register) {
+            values = l.r[o.src];
+        } else {
+            values = l.x;
+        }
+    }
+    long double operator[](int i) const { return values[i]; }
+};
+template <> struct Operand<Source::Constant> {
+    long double value;
+    Operand(const Lanes& l, const Op& o) : value(l.constants[o.src]) {}
+    long double operator[](int) const { return value; }
+};
+template <> struct Operand<Source::Number> {
+    double value;
+    Operand(const Lanes& l, const Op& o) : value(l.numbers[o.src]) {}
+    long double operator[](int) const { return value; }
+};
+template <> struct Operand<Source::None> {
+    Operand(const Lanes&, const Op&) {}
+    long double operator[](int) const { return 0; }
+};
+
+// One operation on every point of the block in turn. A library call is made only for the
+// points that have not failed, and the first errno a point meets ends it, as it ends the
+// one-point evaluation; a skipped division marks the point.
+template <Kind K> [[gnu::always_inline]] inline void blockStep(Lanes& l, const Op& o) {
+    constexpr flat::Operation op = flat::operations[K];
+    const int n = l.count;
+    if constexpr (op.rule == flat::Rule::Spill) {
+        long double* const target = l.r[o.dst];
+        for (int i = 0; i < n; ++i) {
+            target[i] = l.a[i];
+        }
+    } else {
+        const Operand<op.left> left(l, o);
+        const Operand<op.right> right(l, o);
+        long double* const a = l.a;
+        if constexpr (flat::callsLibrary(op.rule)) {
+            int& error = errno;
+            for (int i = 0; i < n; ++i) {
+                if (l.error[i] == 0) {
+                    flat::PointArithmetic arithmetic;
+                    error = 0;
+                    a[i] = flat::apply<op.rule>(arithmetic, left[i], right[i], o);
+                    l.error[i] = error;
+                }
+            }
+        } else {
+            for (int i = 0; i < n; ++i) {
+                flat::PointArithmetic arithmetic;
+                a[i] = flat::apply<op.rule>(arithmetic, left[i], right[i], o);
+                if constexpr (op.rule == flat::Rule::Divide) {
+                    l.skipped[i] |= arithmetic.skipped;
+                }
+            }
         }
     }
 }
@@ -36,174 +97,27 @@ template <class Call> inline void libraryCall(Lanes& l, Call call) {
 // and each point's value goes through exactly the operations of evaluate().
 void FlatProgram::evaluateBlock(const long double* x, int n, BlockOutcome& out) const {
     long double r[MaxRegisters][BlockSize];
-    Lanes l{out.value, out.error, {}, n};
-    long double* const a = l.a;
+    Lanes l{out.value, out.error, {}, n, r, constants, numbers, x};
     for (int i = 0; i < n; ++i) {
         l.error[i] = 0;
     }
-    const long double* const k = constants;
-    const double* const c = numbers;
     for (const Op *o = ops, *end = ops + count; o != end; ++o) {
-        const long double* const reg = r[o->src];
         switch (o->kind) {
-        case LoadConst:
-            for (int i = 0; i < n; ++i)
-                a[i] = k[o->src];
-            break;
-        case LoadX:
-            for (int i = 0; i < n; ++i)
-                a[i] = x[i];
-            break;
-        case LoadNegX:
-            for (int i = 0; i < n; ++i)
-                a[i] = -x[i];
-            break;
-        case AddR:
-            for (int i = 0; i < n; ++i)
-                a[i] += reg[i];
-            break;
-        case AddC:
-            for (int i = 0; i < n; ++i)
-                a[i] += c[o->src];
-            break;
-        case AddX:
-            for (int i = 0; i < n; ++i)
-                a[i] += x[i];
-            break;
-        case SubR:
-            for (int i = 0; i < n; ++i)
-                a[i] -= reg[i];
-            break;
-        case SubC:
-            for (int i = 0; i < n; ++i)
-                a[i] -= c[o->src];
-            break;
-        case SubX:
-            for (int i = 0; i < n; ++i)
-                a[i] -= x[i];
-            break;
-        case MulR:
-            for (int i = 0; i < n; ++i)
-                a[i] *= reg[i];
-            break;
-        case MulC:
-            for (int i = 0; i < n; ++i)
-                a[i] *= c[o->src];
-            break;
-        case MulX:
-            for (int i = 0; i < n; ++i)
-                a[i] *= x[i];
-            break;
-        case DivR:
-            for (int i = 0; i < n; ++i)
-                l.skipped[i] |= divide(a[i], reg[i]);
-            break;
-        case DivC:
-            for (int i = 0; i < n; ++i)
-                l.skipped[i] |= divide(a[i], c[o->src]);
-            break;
-        case DivX:
-            for (int i = 0; i < n; ++i)
-                l.skipped[i] |= divide(a[i], x[i]);
-            break;
-        case SubRev:
-            for (int i = 0; i < n; ++i)
-                a[i] = reg[i] - a[i];
-            break;
-        case DivRev:
-            for (int i = 0; i < n; ++i)
-                l.skipped[i] |= divideInto(reg[i], a[i]);
-            break;
-        case Fill:
-            for (int i = 0; i < n; ++i)
-                a[i] = reg[i];
-            break;
-        case SubRevC:
-            for (int i = 0; i < n; ++i)
-                a[i] = c[o->src] - a[i];
-            break;
-        case DivRevC:
-            for (int i = 0; i < n; ++i)
-                l.skipped[i] |= divideInto(c[o->src], a[i]);
-            break;
-        case XAddC:
-            for (int i = 0; i < n; ++i)
-                a[i] = x[i] + c[o->src];
-            break;
-        case XSubC:
-            for (int i = 0; i < n; ++i)
-                a[i] = x[i] - c[o->src];
-            break;
-        case XMulC:
-            for (int i = 0; i < n; ++i)
-                a[i] = x[i] * c[o->src];
-            break;
-        case XDivC:
-            for (int i = 0; i < n; ++i) {
-                a[i] = x[i];
-                l.skipped[i] |= divide(a[i], c[o->src]);
-            }
-            break;
-        case CDivX:
-            for (int i = 0; i < n; ++i) {
-                a[i] = c[o->src];
-                l.skipped[i] |= divide(a[i], x[i]);
-            }
-            break;
-        case SubRevX:
-            for (int i = 0; i < n; ++i)
-                a[i] = x[i] - a[i];
-            break;
-        case DivRevX:
-            for (int i = 0; i < n; ++i)
-                l.skipped[i] |= divideInto(x[i], a[i]);
-            break;
-        case Spill:
-            for (int i = 0; i < n; ++i)
-                r[o->dst][i] = a[i];
-            break;
-        case PowR:
-            libraryCall(l, [&](int i) { a[i] = power(a[i], reg[i]); });
-            break;
-        case PowC:
-            libraryCall(l, [&](int i) { a[i] = power(a[i], c[o->src]); });
-            break;
-        case PowX:
-            libraryCall(l, [&](int i) { a[i] = power(a[i], x[i]); });
-            break;
-        case PowInt:
-            libraryCall(l, [&](int i) { integerPower(a[i], static_cast<int8_t>(o->code)); });
-            break;
-        case XPowInt:
-            libraryCall(l, [&](int i) {
-                a[i] = x[i];
-                integerPower(a[i], static_cast<int8_t>(o->code));
-            });
-            break;
-        case PowRev:
-            libraryCall(l, [&](int i) { a[i] = power(reg[i], a[i]); });
-            break;
-        case XFunction:
-            libraryCall(l, [&](int i) { a[i] = applyFunction(o->code, x[i]); });
-            break;
-        case Function:
-            libraryCall(l, [&](int i) { a[i] = applyFunction(o->code, a[i]); });
-            break;
-        case PowRevC:
-            libraryCall(l, [&](int i) { a[i] = power(c[o->src], a[i]); });
-            break;
-        case PowRevX:
-            libraryCall(l, [&](int i) { a[i] = power(x[i], a[i]); });
-            break;
+#define QUINT_BLOCK_CASE(name, rule, left, right)                                                  \
+    case flat::name:                                                                               \
+        blockStep<flat::name>(l, *o);                                                              \
+        break;
+            QUINT_FLAT_OPERATIONS(QUINT_BLOCK_CASE)
+#undef QUINT_BLOCK_CASE
         default:
-            __builtin_unreachable(); // the recorder writes only the kinds above
+            __builtin_unreachable(); // every kind comes from the table
         }
     }
     for (int i = 0; i < n; ++i) {
         const int error = l.error[i];
-        out.status[i] = error != 0 ? error : l.skipped[i] ? 255 : 0;
+        out.status[i] = error != 0 ? error : l.skipped[i] ? SkippedDivisionStatus : 0;
         if (error != 0) [[unlikely]] {
-            a[i] = 0;
+            l.a[i] = 0;
         }
     }
 }

@@ -1,156 +1,88 @@
 #pragma once
 
-#include "interpreter/flat_operations.h"
+#include "interpreter/flat_apply.h"
 #include "interpreter/flat_program.h"
-#include "interpreter/function_formulas.h"
+#include "interpreter/point_arithmetic.h"
 
 #include <cerrno>
-#include <cmath>
+
+namespace flat {
+
+// What the operations of one evaluation at a point read besides the accumulator.
+struct PointOperands {
+    long double* r;
+    const long double* constants;
+    const double* numbers;
+    long double x;
+};
+
+template <Source S>
+[[gnu::always_inline]] inline long double operand(const PointOperands& p, long double a,
+                                                  const Op& o) {
+    if constexpr (S == Source::Accumulator) {
+        return a;
+    } else if constexpr (S == Source::Register) {
+        return p.r[o.src];
+    } else if constexpr (S == Source::Constant) {
+        return p.constants[o.src];
+    } else if constexpr (S == Source::Number) {
+        return p.numbers[o.src];
+    } else if constexpr (S == Source::X) {
+        return p.x;
+    } else {
+        return 0;
+    }
+}
+
+// One operation at a point; true when it called the library, so that errno must be read.
+template <Kind K>
+[[gnu::always_inline]] inline bool pointStep(PointArithmetic& arithmetic, long double& a,
+                                             const PointOperands& p, const Op& o) {
+    constexpr Operation op = operations[K];
+    if constexpr (op.rule == Rule::Spill) {
+        p.r[o.dst] = a;
+        return false;
+    } else {
+        a = apply<op.rule>(arithmetic, operand<op.left>(p, a, o), operand<op.right>(p, a, o), o);
+        if constexpr (op.rule == Rule::IntegerPower) {
+            return !arithmetic.guarded;
+        }
+        return callsLibrary(op.rule);
+    }
+}
+
+} // namespace flat
 
 // The one-point evaluation, defined in a header so that every caller inlines it: an
 // extended argument and result passed through a call cost about as much as a short program.
 // The accumulator stays in a register of the floating-point unit from one operation to
 // the next; the registers live in memory and are touched only by spills, fills and the
-// R forms, which keeps the chain of dependent operations out of memory.
+// operations that read them, which keeps the chain of dependent operations out of memory.
 inline long double FlatProgram::evaluate(long double x, int& status) const {
     long double r[MaxRegisters];
     long double a = 0;
-    const long double* const k = constants;
-    const double* const c = numbers;
+    const flat::PointOperands operands{r, constants, numbers, x};
+    flat::PointArithmetic arithmetic;
     int& error = errno;
-    int divisionSkipped = 0;
     error = 0;
     for (const Op *o = ops, *end = ops + count; o != end; ++o) {
         switch (o->kind) {
-        case LoadConst:
-            a = k[o->src];
-            continue;
-        case LoadX:
-            a = x;
-            continue;
-        case LoadNegX:
-            a = -x;
-            continue;
-        case AddR:
-            a += r[o->src];
-            continue;
-        case AddC:
-            a += c[o->src];
-            continue;
-        case AddX:
-            a += x;
-            continue;
-        case SubR:
-            a -= r[o->src];
-            continue;
-        case SubC:
-            a -= c[o->src];
-            continue;
-        case SubX:
-            a -= x;
-            continue;
-        case MulR:
-            a *= r[o->src];
-            continue;
-        case MulC:
-            a *= c[o->src];
-            continue;
-        case MulX:
-            a *= x;
-            continue;
-        case DivR:
-            divisionSkipped |= flat_operations::divide(a, r[o->src]);
-            continue;
-        case DivC:
-            divisionSkipped |= flat_operations::divide(a, c[o->src]);
-            continue;
-        case DivX:
-            divisionSkipped |= flat_operations::divide(a, x);
-            continue;
-        case SubRev:
-            a = r[o->src] - a;
-            continue;
-        case DivRev:
-            divisionSkipped |= flat_operations::divideInto(r[o->src], a);
-            continue;
-        case Fill:
-            a = r[o->src];
-            continue;
-        case SubRevC:
-            a = c[o->src] - a;
-            continue;
-        case DivRevC:
-            divisionSkipped |= flat_operations::divideInto(c[o->src], a);
-            continue;
-        case XAddC:
-            a = x + c[o->src];
-            continue;
-        case XSubC:
-            a = x - c[o->src];
-            continue;
-        case XMulC:
-            a = x * c[o->src];
-            continue;
-        case XDivC:
-            a = x;
-            divisionSkipped |= flat_operations::divide(a, c[o->src]);
-            continue;
-        case CDivX:
-            a = c[o->src];
-            divisionSkipped |= flat_operations::divide(a, x);
-            continue;
-        case SubRevX:
-            a = x - a;
-            continue;
-        case DivRevX:
-            divisionSkipped |= flat_operations::divideInto(x, a);
-            continue;
-        case Spill:
-            r[o->dst] = a;
-            continue;
-        case PowR:
-            a = flat_operations::power(a, r[o->src]);
-            break;
-        case PowC:
-            a = flat_operations::power(a, c[o->src]);
-            break;
-        case PowX:
-            a = flat_operations::power(a, x);
-            break;
-        case PowInt:
-            if (flat_operations::integerPower(a, static_cast<int8_t>(o->code))) {
-                continue;
-            }
-            break;
-        case XPowInt:
-            a = x;
-            if (flat_operations::integerPower(a, static_cast<int8_t>(o->code))) {
-                continue;
-            }
-            break;
-        case PowRev:
-            a = flat_operations::power(r[o->src], a);
-            break;
-        case XFunction:
-            a = x;
-            [[fallthrough]];
-        case Function:
-            a = applyFunction(o->code, a);
-            break;
-        case PowRevC:
-            a = flat_operations::power(c[o->src], a);
-            break;
-        case PowRevX:
-            a = flat_operations::power(x, a);
-            break;
+#define QUINT_POINT_CASE(name, rule, left, right)                                                  \
+    case flat::name:                                                                               \
+        if (!flat::pointStep<flat::name>(arithmetic, a, operands, *o)) {                           \
+            continue;                                                                              \
+        }                                                                                          \
+        break;
+            QUINT_FLAT_OPERATIONS(QUINT_POINT_CASE)
+#undef QUINT_POINT_CASE
         default:
-            __builtin_unreachable(); // the recorder writes only the kinds above
+            __builtin_unreachable(); // every kind comes from the table
         }
         if (error != 0) {
             status = error;
             return 0;
         }
     }
-    status = divisionSkipped ? 255 : 0;
+    status = arithmetic.skipped ? SkippedDivisionStatus : 0;
     return a;
 }

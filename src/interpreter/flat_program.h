@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interpreter/flat_operations.h"
 #include "interpreter/formelinterpreter.h"
 
 #include <cstdint>
@@ -31,59 +32,9 @@ public:
     // Evaluates at count <= BlockSize points at once, each operation over all of them in turn.
     void evaluateBlock(const long double* x, int count, BlockOutcome& out) const;
 
-    // Every operation works on the accumulator a. Binary operations come in three forms by
-    // their right operand: a register (R: r[src]), a constant (C: numbers[src], a double,
-    // which the x87 loads far faster than an extended value) or x (X);
-    // the reversed forms take the register as their left operand. Division skips a zero
-    // divisor and sets status 255; Pow and Function call the double-precision library and
-    // may end the evaluation.
-    enum Kind : uint8_t {
-        LoadConst, // a = constants[src]
-        LoadX,     // a = x
-        LoadNegX,  // a = -x
-        AddR,      // a += operand
-        AddC,
-        AddX,
-        SubR, // a -= operand
-        SubC,
-        SubX,
-        MulR, // a *= operand
-        MulC,
-        MulX,
-        DivR, // a /= operand, unless operand is 0
-        DivC,
-        DivX,
-        PowR, // a = pow(a, operand)
-        PowC,
-        PowX,
-        PowInt,    // a = pow(a, n), n the small integer `code` holds as int8_t: guarded
-        Function,  // a = function `code` of a
-        SubRev,    // a = r[src] - a
-        DivRev,    // a = r[src] / a, or r[src] when a is 0
-        PowRev,    // a = pow(r[src], a)
-        Fill,      // a = r[src]
-        Spill,     // r[dst] = a
-        SubRevC,   // a = constants[src] - a
-        DivRevC,   // a = constants[src] / a, or constants[src] when a is 0
-        PowRevC,   // a = pow(constants[src], a)
-        XAddC,     // a = x + constants[src]: a load of x fused with what follows it
-        XSubC,     // a = x - constants[src]
-        XMulC,     // a = x * constants[src]
-        XPowInt,   // a = pow(x, n), as PowInt
-        XFunction, // a = function `code` of x
-        XDivC,     // a = x / constants[src]
-        CDivX,     // a = constants[src] / x, or constants[src] when x is 0
-        SubRevX,   // a = x - a: a register that holds x, read as x
-        DivRevX,   // a = x / a, or x when a is 0
-        PowRevX,   // a = pow(x, a)
-    };
-
-    struct Op {
-        Kind kind;
-        uint8_t code; // the function code of a Function op, the exponent of a PowInt op
-        uint16_t dst;
-        uint16_t src;
-    };
+    // The operations, from the table in flat_operations.h.
+    using Kind = flat::Kind;
+    using Op = flat::Op;
 
     // Every code causes at most two register operations; every level at most one register.
     static constexpr int MaxRegisterOps = 2 * Formelinterpreter::ProgramSize + 2;

@@ -21,27 +21,8 @@ public:
     }
 
 private:
-    using Op = FlatProgram::Op;
-    using Kind = FlatProgram::Kind;
-
-    static bool readsRegister(Kind kind) {
-        return kind == FlatProgram::AddR || kind == FlatProgram::SubR ||
-               kind == FlatProgram::MulR || kind == FlatProgram::DivR || kind == FlatProgram::PowR;
-    }
-
-    // The same operation with its operands exchanged: a = r[src] op a.
-    static Kind reversed(Kind kind) {
-        switch (kind) {
-        case FlatProgram::SubR:
-            return FlatProgram::SubRev;
-        case FlatProgram::DivR:
-            return FlatProgram::DivRev;
-        case FlatProgram::PowR:
-            return FlatProgram::PowRev;
-        default:
-            return kind; // addition and multiplication commute
-        }
-    }
+    using Op = flat::Op;
+    using Kind = flat::Kind;
 
     void append(Kind kind, int dst, int src, unsigned char fn = 0) {
         out.ops[out.count++] = Op{kind, fn, static_cast<uint16_t>(dst), static_cast<uint16_t>(src)};
@@ -62,26 +43,26 @@ private:
         bool unsaved = false;
         auto spill = [&] {
             if (held >= 0 && unsaved) {
-                append(FlatProgram::Spill, held, 0);
+                append(flat::Spill, held, 0);
             }
             unsaved = false;
         };
 
         for (int i = 0; i < recordedCount; ++i) {
             const Op& op = recorded[i];
-            if (isLoad(op.kind)) {
+            if (flat::isLoad(op.kind)) {
                 if (held != op.dst) {
                     spill();
                 }
                 append(op.kind, op.dst, op.src);
             } else if (held == op.dst) {
                 append(op.kind, op.dst, op.src, op.code);
-            } else if (readsRegister(op.kind) && held == op.src) {
+            } else if (flat::readsRegister(op.kind) && held == op.src) {
                 spill();
-                append(reversed(op.kind), op.dst, op.dst);
+                append(flat::reversed(op.kind), op.dst, op.dst);
             } else {
                 spill();
-                append(FlatProgram::Fill, op.dst, op.dst);
+                append(flat::Fill, op.dst, op.dst);
                 append(op.kind, op.dst, op.src, op.code);
             }
             held = op.dst;
@@ -89,7 +70,7 @@ private:
         }
         if (held != 0) {
             spill();
-            append(FlatProgram::Fill, 0, 0);
+            append(flat::Fill, 0, 0);
         }
     }
 
@@ -102,16 +83,11 @@ private:
 
     int allocate() { return registers++; }
 
-    static bool isLoad(FlatProgram::Kind kind) {
-        return kind == FlatProgram::LoadConst || kind == FlatProgram::LoadX ||
-               kind == FlatProgram::LoadNegX;
-    }
-
     // Appends an op; a load replaces a load into the same register right before it,
     // whose value nothing read.
-    void emit(FlatProgram::Kind kind, int dst, int src, unsigned char fn = 0) {
+    void emit(Kind kind, int dst, int src, unsigned char fn = 0) {
         const Op op{kind, fn, static_cast<uint16_t>(dst), static_cast<uint16_t>(src)};
-        if (isLoad(kind) && out.count > 0 && isLoad(out.ops[out.count - 1].kind) &&
+        if (flat::isLoad(kind) && out.count > 0 && flat::isLoad(out.ops[out.count - 1].kind) &&
             out.ops[out.count - 1].dst == dst) {
             out.ops[out.count - 1] = op;
             return;
@@ -121,7 +97,7 @@ private:
 
     void loadConstant(int dst, long double value) {
         out.constants[out.constantCount] = value;
-        emit(FlatProgram::LoadConst, dst, out.constantCount++);
+        emit(flat::LoadConst, dst, out.constantCount++);
     }
 
 public:
@@ -149,11 +125,11 @@ public:
         loaded(target);
     }
     void loadX(Slot& target) {
-        emit(FlatProgram::LoadX, target.reg, 0);
+        emit(flat::LoadX, target.reg, 0);
         loaded(target);
     }
     void loadNegX(Slot& target) {
-        emit(FlatProgram::LoadNegX, target.reg, 0);
+        emit(flat::LoadNegX, target.reg, 0);
         loaded(target);
     }
 
@@ -170,35 +146,19 @@ public:
 
     void function(unsigned char code, Slot& target) {
         code_walk::functionArgument(*this, target);
-        emit(FlatProgram::Function, target.reg, target.reg, code);
+        emit(flat::Function, target.reg, target.reg, code);
     }
 
     // Wert op= Zahl; a constant or x loaded into Zahl just before is used directly.
     void combine(unsigned char op, Slot& wert, Slot& zahl) {
-        FlatProgram::Kind kind;
-        switch (op) {
-        case '+':
-            kind = FlatProgram::AddR;
-            break;
-        case '-':
-            kind = FlatProgram::SubR;
-            break;
-        case '*':
-            kind = FlatProgram::MulR;
-            break;
-        case '^':
-            kind = FlatProgram::PowR;
-            break;
-        default:
-            kind = FlatProgram::DivR;
-            break;
-        }
+        const Kind kind = flat::find(ruleOf(op), flat::Source::Accumulator, flat::Source::Register);
         const Op last = out.count > 0 ? out.ops[out.count - 1] : Op{};
         if (out.count > 0 && last.dst == zahl.reg &&
-            (last.kind == FlatProgram::LoadConst || last.kind == FlatProgram::LoadX)) {
+            (last.kind == flat::LoadConst || last.kind == flat::LoadX)) {
             --out.count;
-            const int form = last.kind == FlatProgram::LoadConst ? 1 : 2;
-            out.ops[out.count++] = Op{static_cast<FlatProgram::Kind>(kind + form), 0,
+            const flat::Source operand =
+                last.kind == flat::LoadConst ? flat::Source::Number : flat::Source::X;
+            out.ops[out.count++] = Op{flat::withSource(kind, flat::Source::Register, operand), 0,
                                       static_cast<uint16_t>(wert.reg), last.src};
             zahl.folded = true;
             zahl.load = last;
@@ -210,6 +170,21 @@ public:
     void errorTest() const {}
 
 private:
+    static flat::Rule ruleOf(unsigned char op) {
+        switch (op) {
+        case '+':
+            return flat::Rule::Add;
+        case '-':
+            return flat::Rule::Subtract;
+        case '*':
+            return flat::Rule::Multiply;
+        case '^':
+            return flat::Rule::Power;
+        default:
+            return flat::Rule::Divide;
+        }
+    }
+
     static void loaded(Slot& target) {
         target.written = true;
         target.folded = false;

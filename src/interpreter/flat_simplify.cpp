@@ -1,6 +1,8 @@
 #include "interpreter/flat_program.h"
 
+#include "interpreter/flat_apply.h"
 #include "interpreter/integer_power.h"
+#include "interpreter/point_arithmetic.h"
 
 // Each rewrite keeps every evaluation's value, errno and status: arithmetic folded here
 // is the same extended-precision operation the evaluation would perform, and nothing
@@ -8,100 +10,63 @@
 
 namespace {
 
-using Kind = FlatProgram::Kind;
+using flat::Kind;
+using flat::Rule;
+using flat::Source;
 
-bool isLoad(Kind kind) {
-    return kind == FlatProgram::LoadConst || kind == FlatProgram::LoadX ||
-           kind == FlatProgram::LoadNegX || kind == FlatProgram::Fill;
-}
-
-bool readsMemory(Kind kind) {
-    switch (kind) {
-    case FlatProgram::AddR:
-    case FlatProgram::SubR:
-    case FlatProgram::MulR:
-    case FlatProgram::DivR:
-    case FlatProgram::PowR:
-    case FlatProgram::SubRev:
-    case FlatProgram::DivRev:
-    case FlatProgram::PowRev:
-    case FlatProgram::Fill:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The C form of an R form: the register's value is a known constant.
+// The form of an operation that reads the register's known value as a constant.
 Kind constantForm(Kind kind) {
-    switch (kind) {
-    case FlatProgram::SubRev:
-        return FlatProgram::SubRevC;
-    case FlatProgram::DivRev:
-        return FlatProgram::DivRevC;
-    case FlatProgram::PowRev:
-        return FlatProgram::PowRevC;
-    default:
-        return static_cast<Kind>(kind + 1); // AddR -> AddC and so on
-    }
-}
-
-// The forward C form of a reversed operation: a = r[src] op k becomes, with r[src] in the
-// accumulator, a op= k.
-Kind forwardConstantForm(Kind kind) {
-    switch (kind) {
-    case FlatProgram::SubRev:
-        return FlatProgram::SubC;
-    case FlatProgram::DivRev:
-        return FlatProgram::DivC;
-    default:
-        return FlatProgram::PowC;
-    }
-}
-
-bool isConstantForm(Kind kind) {
-    switch (kind) {
-    case FlatProgram::AddC:
-    case FlatProgram::SubC:
-    case FlatProgram::MulC:
-    case FlatProgram::DivC:
-    case FlatProgram::PowC:
-    case FlatProgram::SubRevC:
-    case FlatProgram::DivRevC:
-    case FlatProgram::PowRevC:
-    case FlatProgram::XAddC:
-    case FlatProgram::XSubC:
-    case FlatProgram::XMulC:
-    case FlatProgram::XDivC:
-    case FlatProgram::CDivX:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The X form of an operation that reads a register, for a register that holds x.
-Kind xForm(Kind kind) {
-    switch (kind) {
-    case FlatProgram::Fill:
-        return FlatProgram::LoadX;
-    case FlatProgram::SubRev:
-        return FlatProgram::SubRevX;
-    case FlatProgram::DivRev:
-        return FlatProgram::DivRevX;
-    case FlatProgram::PowRev:
-        return FlatProgram::PowRevX;
-    default:
-        return static_cast<Kind>(kind + 2); // AddR -> AddX and so on
-    }
+    return flat::withSource(kind, Source::Register, Source::Number);
 }
 
 // A constant can be the double operand of an operation when it is a double exactly, or
 // when the operation is a power, which rounds it to double anyway. The recorder's
 // constants are literals read as doubles, their negations, 0, PI and e: all doubles.
 bool fitsOperand(Kind kind, long double value) {
-    return kind == FlatProgram::PowC || kind == FlatProgram::PowRevC ||
+    return flat::roundsOperandsToDouble(kind) ||
            static_cast<long double>(static_cast<double>(value)) == value;
+}
+
+// Operations on two constants done once while simplifying: none that can set errno or skip
+// a division.
+bool foldable(Rule rule, long double right) {
+    return rule == Rule::Add || rule == Rule::Subtract || rule == Rule::Multiply ||
+           (rule == Rule::Divide && right != 0);
+}
+
+// l op r of a foldable rule, as evaluation computes it.
+long double folded(Rule rule, long double l, long double r) {
+    flat::PointArithmetic arithmetic;
+    const flat::Op none{};
+    switch (rule) {
+    case Rule::Add:
+        return flat::apply<Rule::Add>(arithmetic, l, r, none);
+    case Rule::Subtract:
+        return flat::apply<Rule::Subtract>(arithmetic, l, r, none);
+    case Rule::Multiply:
+        return flat::apply<Rule::Multiply>(arithmetic, l, r, none);
+    default:
+        return flat::apply<Rule::Divide>(arithmetic, l, r, none);
+    }
+}
+
+// The operation that loads x, or a constant, and applies `next` to it in one: a = x op k,
+// or a = k op x.
+Kind fusedWithLoad(Kind load, Kind next) {
+    const flat::Operation& op = flat::operationOf(next);
+    if (op.left != Source::Accumulator) {
+        return flat::NoKind;
+    }
+    if (load == flat::LoadX && op.right != Source::X) {
+        return flat::find(op.rule, Source::X, op.right);
+    }
+    if (load == flat::LoadConst && op.right == Source::X) {
+        const Kind fused = flat::find(op.rule, Source::Number, Source::X);
+        return fused != flat::NoKind || !flat::commutes(op.rule)
+                   ? fused
+                   : flat::find(op.rule, Source::X, Source::Number);
+    }
+    return flat::NoKind;
 }
 
 } // namespace
@@ -135,39 +100,23 @@ void FlatProgram::propagateConstants() {
         lastLoads = false;
     };
     auto load = [&](int constant) {
-        ops[kept++] = Op{LoadConst, 0, 0, static_cast<uint16_t>(constant)};
+        ops[kept++] = Op{flat::LoadConst, 0, 0, static_cast<uint16_t>(constant)};
         accumulator = constant;
         lastLoads = true;
     };
     // a op= constants[k]; folded into the load before when both are constants.
     auto withConstant = [&](Kind kind, int k) {
         const long double right = constants[k];
-        if (lastLoads && constantCount < MaxConstants &&
-            (kind == AddC || kind == SubC || kind == MulC || (kind == DivC && right != 0))) {
-            const long double left = constants[accumulator];
-            long double value;
-            switch (kind) {
-            case AddC:
-                value = left + right;
-                break;
-            case SubC:
-                value = left - right;
-                break;
-            case MulC:
-                value = left * right;
-                break;
-            default:
-                value = left / right;
-                break;
-            }
-            constants[constantCount] = value;
+        const Rule rule = flat::ruleOf(kind);
+        if (lastLoads && constantCount < MaxConstants && foldable(rule, right)) {
+            constants[constantCount] = folded(rule, constants[accumulator], right);
             --kept;
             load(constantCount++);
             return;
         }
         int n = 0;
-        if (kind == PowC && integer_power::smallInteger(right, n)) {
-            keep(Op{PowInt, static_cast<uint8_t>(static_cast<int8_t>(n)), 0, 0});
+        if (rule == Rule::Power && integer_power::smallInteger(right, n)) {
+            keep(Op{flat::PowInt, static_cast<uint8_t>(static_cast<int8_t>(n)), 0, 0});
             return;
         }
         keep(Op{kind, 0, 0, static_cast<uint16_t>(k)});
@@ -175,61 +124,44 @@ void FlatProgram::propagateConstants() {
 
     for (int i = 0; i < count; ++i) {
         const Op op = ops[i];
-        switch (op.kind) {
-        case LoadConst:
+        const flat::Operation& operation = flat::operationOf(op.kind);
+        const int knownOperand = flat::readsRegister(op.kind) ? known[op.src] : -1;
+        if (op.kind == flat::LoadConst) {
             load(op.src);
-            break;
-        case Fill:
-            if (known[op.src] >= 0) {
-                load(known[op.src]);
+        } else if (op.kind == flat::Fill) {
+            if (knownOperand >= 0) {
+                load(knownOperand);
             } else {
                 keep(op);
             }
-            break;
-        case Spill:
+        } else if (op.kind == flat::Spill) {
             known[op.dst] = accumulator;
             ops[kept++] = op;
             lastLoads = false;
-            break;
-        case AddC:
-        case SubC:
-        case MulC:
-        case DivC:
-        case PowC:
+        } else if (operation.left == Source::Accumulator && operation.right == Source::Number) {
             withConstant(op.kind, op.src);
-            break;
-        case AddR:
-        case SubR:
-        case MulR:
-        case DivR:
-        case PowR:
-            if (known[op.src] >= 0 &&
-                fitsOperand(constantForm(op.kind), constants[known[op.src]])) {
-                withConstant(constantForm(op.kind), known[op.src]);
+        } else if (operation.left == Source::Accumulator && operation.right == Source::Register) {
+            if (knownOperand >= 0 && fitsOperand(constantForm(op.kind), constants[knownOperand])) {
+                withConstant(constantForm(op.kind), knownOperand);
             } else {
                 keep(op);
             }
-            break;
-        case SubRev:
-        case DivRev:
-        case PowRev:
-            if (lastLoads && known[op.src] < 0 &&
-                fitsOperand(forwardConstantForm(op.kind), constants[accumulator])) {
+        } else if (operation.left == Source::Register && operation.right == Source::Accumulator) {
+            const Kind forward = constantForm(flat::reversed(op.kind));
+            if (lastLoads && knownOperand < 0 && fitsOperand(forward, constants[accumulator])) {
                 // r[src] op k: the load of k gives way to a fill of r[src].
                 const int k = accumulator;
                 --kept;
-                keep(Op{Fill, 0, 0, op.src});
-                withConstant(forwardConstantForm(op.kind), k);
-            } else if (known[op.src] >= 0 &&
-                       fitsOperand(constantForm(op.kind), constants[known[op.src]])) {
-                keep(Op{constantForm(op.kind), 0, 0, static_cast<uint16_t>(known[op.src])});
+                keep(Op{flat::Fill, 0, 0, op.src});
+                withConstant(forward, k);
+            } else if (knownOperand >= 0 &&
+                       fitsOperand(constantForm(op.kind), constants[knownOperand])) {
+                keep(Op{constantForm(op.kind), 0, 0, static_cast<uint16_t>(knownOperand)});
             } else {
                 keep(op);
             }
-            break;
-        default:
+        } else {
             keep(op);
-            break;
         }
     }
     count = kept;
@@ -239,7 +171,7 @@ void FlatProgram::propagateConstants() {
 void FlatProgram::dropRefills() {
     int kept = 0;
     for (int i = 0; i < count; ++i) {
-        if (ops[i].kind == Fill && kept > 0 && ops[kept - 1].kind == Spill &&
+        if (ops[i].kind == flat::Fill && kept > 0 && ops[kept - 1].kind == flat::Spill &&
             ops[kept - 1].dst == ops[i].src) {
             continue;
         }
@@ -255,10 +187,10 @@ void FlatProgram::dropUnreadSpills() {
     for (int i = count - 1; i >= 0; --i) {
         const Op& op = ops[i];
         keep[i] = true;
-        if (op.kind == Spill) {
+        if (op.kind == flat::Spill) {
             keep[i] = read[op.dst];
             read[op.dst] = false;
-        } else if (readsMemory(op.kind)) {
+        } else if (flat::readsRegister(op.kind)) {
             read[op.src] = true;
         }
     }
@@ -275,7 +207,7 @@ void FlatProgram::dropUnreadSpills() {
 void FlatProgram::dropOverwrittenLoads() {
     int kept = 0;
     for (int i = 0; i < count; ++i) {
-        if (isLoad(ops[i].kind) && i + 1 < count && isLoad(ops[i + 1].kind)) {
+        if (flat::isLoad(ops[i].kind) && i + 1 < count && flat::isLoad(ops[i + 1].kind)) {
             continue;
         }
         ops[kept++] = ops[i];
@@ -290,14 +222,14 @@ void FlatProgram::readXDirectly() {
     bool accumulatorHoldsX = false;
     for (int i = 0; i < count; ++i) {
         Op& op = ops[i];
-        if (op.kind == Spill) {
+        if (op.kind == flat::Spill) {
             holdsX[op.dst] = accumulatorHoldsX;
             continue;
         }
-        if (readsMemory(op.kind) && holdsX[op.src]) {
-            op.kind = xForm(op.kind);
+        if (flat::readsRegister(op.kind) && holdsX[op.src]) {
+            op.kind = flat::withSource(op.kind, Source::Register, Source::X);
         }
-        accumulatorHoldsX = op.kind == LoadX;
+        accumulatorHoldsX = op.kind == flat::LoadX;
     }
 }
 
@@ -306,47 +238,19 @@ void FlatProgram::fuseLoadsOfX() {
     int kept = 0;
     for (int i = 0; i < count; ++i) {
         const Op op = ops[i];
-        const Op next = i + 1 < count ? ops[i + 1] : Op{Spill, 0, 0, 0};
-        if (op.kind == LoadX) {
-            Kind fused = LoadX;
-            switch (next.kind) {
-            case AddC:
-                fused = XAddC;
-                break;
-            case SubC:
-                fused = XSubC;
-                break;
-            case MulC:
-                fused = XMulC;
-                break;
-            case DivC:
-                fused = XDivC;
-                break;
-            case PowInt:
-                fused = XPowInt;
-                break;
-            case Function:
-                fused = XFunction;
-                break;
-            default:
-                break;
-            }
-            if (fused != LoadX) {
+        if (i + 1 < count) {
+            const Op next = ops[i + 1];
+            const Kind fused = fusedWithLoad(op.kind, next.kind);
+            if (fused != flat::NoKind && op.kind == flat::LoadX) {
                 ops[kept++] = Op{fused, next.code, next.dst, next.src};
                 ++i;
                 continue;
             }
-        } else if (op.kind == LoadConst && (next.kind == AddX || next.kind == MulX) &&
-                   fitsOperand(next.kind, constants[op.src])) {
-            // Addition and multiplication commute bit for bit.
-            ops[kept++] = Op{next.kind == AddX ? XAddC : XMulC, 0, 0, op.src};
-            ++i;
-            continue;
-        } else if (op.kind == LoadConst && next.kind == DivX &&
-                   fitsOperand(next.kind, constants[op.src])) {
-            ops[kept++] = Op{CDivX, 0, 0, op.src};
-            ++i;
-            continue;
+            if (fused != flat::NoKind && fitsOperand(fused, constants[op.src])) {
+                ops[kept++] = Op{fused, 0, 0, op.src};
+                ++i;
+                continue;
+            }
         }
         ops[kept++] = op;
     }
@@ -357,7 +261,7 @@ void FlatProgram::fuseLoadsOfX() {
 void FlatProgram::lowerConstants() {
     numberCount = 0;
     for (int i = 0; i < count; ++i) {
-        if (isConstantForm(ops[i].kind)) {
+        if (flat::readsNumber(ops[i].kind)) {
             numbers[numberCount] = static_cast<double>(constants[ops[i].src]);
             ops[i].src = static_cast<uint16_t>(numberCount++);
         }

@@ -47,7 +47,7 @@ struct Evaluation {
             break;
         default:
             if (Zahl == 0) {
-                f.Fehlercode = 255;
+                f.Fehlercode = SkippedDivisionStatus;
             } else {
                 Wert = Wert / Zahl;
             }

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
+// The status of an evaluation that ran to the end but skipped a division by zero.
+inline constexpr int SkippedDivisionStatus = 255;
+
 // One formula in x: its text, the compiled byte program with its literal values, the
 // current x and the status of the last evaluation. A plain record in static storage:
 // write Formel (or use setFormel), call Formel_compillieren(); then for each x write X,

@@ -11,15 +11,16 @@
 // Powers and the standard functions take the argument rounded to double; reciprocals and
 // the degree conversions are in extended precision, without a test for zero.
 
-namespace {
+namespace function_formulas {
 
-inline long double lib(double (*fn)(double), long double v) {
+[[gnu::always_inline]] inline long double lib(double (*fn)(double), long double v) {
     return fn(static_cast<double>(v));
 }
 
-} // namespace
+} // namespace function_formulas
 
 [[gnu::always_inline]] inline long double applyFunction(unsigned char code, long double v) {
+    using function_formulas::lib;
     switch (code) {
     case Formelinterpreter::Sin:
         return lib(std::sin, v);

@@ -11,9 +11,6 @@ struct SideDifference {
     bool skippedDivision; // either side skipped a division by zero (status 255)
 };
 
-// The status of an evaluation that ran to the end but skipped a division by zero.
-inline constexpr int SkippedDivisionStatus = 255;
-
 // What the scan's bookkeeping needs of one point: d and its two flags.
 struct PointDifference {
     long double d;
