@@ -1,11 +1,11 @@
 // Grid scan throughput: the root search over the formula interpreter beside a hand-written
 // loop over the same formulas, each at step 0.001 over [-1000, 1000] (2,000,001 points).
-#include "form/example_texts.h"
-#include "interpreter/formelinterpreter.h"
+#include "examples/equation_texts.h"
 #include "reference_scan.h"
+#include "reference_sides.h"
 #include "solver/bracket_scan.h"
+#include "solver/equation_sides.h"
 #include "solver/root_finder.h"
-#include "solver/root_search_state.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,11 +21,14 @@ constexpr int Upper = 1000;
 constexpr long double StepsPerUnit = 1000;
 constexpr int64_t GridPoints = (Upper - Lower) * 1000 + 1;
 
+// The equation of the benchmark running, as flat programs and through the reference
+// evaluator.
+EquationSides sides;
+ReferenceSides reference;
+
 void setEquation(const char* left, const char* right) {
-    links.setFormel(left);
-    links.Formel_compillieren();
-    rechts.setFormel(right);
-    rechts.Formel_compillieren();
+    sides.compile(left, right);
+    reference.compile(left, right);
 }
 
 void reportThroughput(benchmark::State& state, int brackets) {
@@ -34,20 +37,20 @@ void reportThroughput(benchmark::State& state, int brackets) {
 }
 
 int parallelScan(int a, int b) {
-    return scanBrackets(a, b, nullptr);
+    return static_cast<int>(
+        scanGridForRoots(sides, makeGrid(a, b, StepsPerUnit), nullptr).brackets.size());
 }
 int sequentialScan(int a, int b) {
-    return scanBracketsSequential(a, b, nullptr);
+    return static_cast<int>(
+        scanSequentially(reference, makeGrid(a, b, StepsPerUnit), nullptr).brackets.size());
 }
 
 // The scan on every core with the flat evaluation path, and the point-by-point reference.
 template <int (*Scan)(int, int)>
 void BM_Scan(benchmark::State& state, const char* left, const char* right) {
     setEquation(left, right);
-    Schrittweite = StepsPerUnit;
     int brackets = 0;
     for (auto _ : state) {
-        work = true;
         brackets = Scan(Lower, Upper);
         benchmark::DoNotOptimize(brackets);
     }
@@ -95,7 +98,6 @@ int handWrittenScan(long double (*difference)(long double)) {
 // Every example equation scanned at step 0.001 over [-1000, 1000]; the brackets of all
 // of them are counted.
 template <int (*Scan)(int, int)> void BM_Catalogue(benchmark::State& state) {
-    Schrittweite = StepsPerUnit;
     int brackets = 0;
     for (auto _ : state) {
         brackets = 0;
@@ -103,7 +105,6 @@ template <int (*Scan)(int, int)> void BM_Catalogue(benchmark::State& state) {
             const std::string equation = text;
             const size_t equals = equation.find('=');
             setEquation(equation.substr(0, equals).c_str(), equation.substr(equals + 1).c_str());
-            work = true;
             brackets += Scan(Lower, Upper);
         }
     }
@@ -116,8 +117,6 @@ template <int (*Scan)(int, int)> void BM_Catalogue(benchmark::State& state) {
 // scan with every sign change refined, on [99000, 101000] at step 0.01 (637 roots).
 template <bool Refine> void BM_FarSine(benchmark::State& state) {
     setEquation("sin(x)", "0");
-    FlatDifference sides;
-    sides.compile(links, rechts);
     const ScanGrid grid = makeGrid(99000, 101000, 100);
     size_t roots = 0;
     for (auto _ : state) {

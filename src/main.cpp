@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "form/application_setup.h"
-#include "form/form1.h"
+#include "form/window/application_setup.h"
+#include "form/window/form1.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

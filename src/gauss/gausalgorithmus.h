@@ -45,6 +45,3 @@ private:
     // True when any diagonal entry of the working coefficients is exactly 0.
     bool diagonalHasZero() const;
 };
-
-// The solver of the linear-system page.
-extern Gausalgorithmus GausAlgorithmus;

@@ -29,8 +29,9 @@ TransversalScaling heaviestTransversal(const int (*weight)[Groesse], int n) {
         rowOfColumn[0] = i;
         long long slack[Groesse];
         bool used[Groesse] = {};
-        for (int j = 0; j <= n; ++j)
+        for (int j = 0; j <= n; ++j) {
             slack[j] = Unreachable;
+        }
         int column = 0;
         do {
             used[column] = true;
@@ -38,8 +39,9 @@ TransversalScaling heaviestTransversal(const int (*weight)[Groesse], int n) {
             long long delta = Unreachable;
             int next = 0;
             for (int j = 1; j <= n; ++j) {
-                if (used[j])
+                if (used[j]) {
                     continue;
+                }
                 const long long reduced = cost(row, j) - rowPotential[row] - columnPotential[j];
                 if (reduced < slack[j]) {
                     slack[j] = reduced;
@@ -67,18 +69,23 @@ TransversalScaling heaviestTransversal(const int (*weight)[Groesse], int n) {
         } while (column != 0);
     }
     scaling.found = true;
-    for (int j = 1; j <= n; ++j)
-        if (weight[rowOfColumn[j]][j] == NoWeight)
+    for (int j = 1; j <= n; ++j) {
+        if (weight[rowOfColumn[j]][j] == NoWeight) {
             scaling.found = false;
+        }
+    }
     // cost = -weight >= rowPotential + columnPotential, so weight + row + column <= 0.
-    if (!scaling.found)
+    if (!scaling.found) {
         return scaling;
+    }
     // With a transversal free of zeros no zero was ever on a shortest path, so the potentials
     // are sums of exponent differences and fit an int.
-    for (int i = 1; i <= n; ++i)
+    for (int i = 1; i <= n; ++i) {
         scaling.row[i] = static_cast<int>(rowPotential[i]);
-    for (int j = 1; j <= n; ++j)
+    }
+    for (int j = 1; j <= n; ++j) {
         scaling.column[j] = static_cast<int>(columnPotential[j]);
+    }
     return scaling;
 }
 

@@ -15,23 +15,28 @@ struct Position {
 // The largest magnitude of the rows and columns from k on.
 Position largestRemaining(const Factors& factors, int k) {
     Position best{k, k};
-    for (int i = k; i <= factors.n; ++i)
-        for (int j = k; j <= factors.n; ++j)
-            if (std::fabs(factors.lu[i][j]) > std::fabs(factors.lu[best.row][best.column]))
+    for (int i = k; i <= factors.n; ++i) {
+        for (int j = k; j <= factors.n; ++j) {
+            if (std::fabs(factors.lu[i][j]) > std::fabs(factors.lu[best.row][best.column])) {
                 best = {i, j};
+            }
+        }
+    }
     return best;
 }
 
 void exchangeRows(Factors& factors, int a, int b) {
     std::swap(factors.equation[a], factors.equation[b]);
-    for (int j = 1; j <= factors.n; ++j)
+    for (int j = 1; j <= factors.n; ++j) {
         std::swap(factors.lu[a][j], factors.lu[b][j]);
+    }
 }
 
 void exchangeColumns(Factors& factors, int a, int b) {
     std::swap(factors.unknown[a], factors.unknown[b]);
-    for (int i = 1; i <= factors.n; ++i)
+    for (int i = 1; i <= factors.n; ++i) {
         std::swap(factors.lu[i][a], factors.lu[i][b]);
+    }
 }
 
 } // namespace
@@ -49,21 +54,25 @@ Factors factorize(const ScaledSystem& system) {
     for (int i = 1; i <= n; ++i) {
         factors.equation[i] = i;
         factors.unknown[i] = i;
-        for (int j = 1; j <= n; ++j)
+        for (int j = 1; j <= n; ++j) {
             factors.lu[i][j] = system.a[i][j];
+        }
     }
     long double previous = 1;
     for (int k = 1; k <= n; ++k) {
         const Position best = largestRemaining(factors, k);
-        if (!(std::fabs(factors.lu[best.row][best.column] / previous) > SingularPivot))
+        if (!(std::fabs(factors.lu[best.row][best.column] / previous) > SingularPivot)) {
             return factors;
+        }
         exchangeRows(factors, k, best.row);
         exchangeColumns(factors, k, best.column);
         const long double pivot = factors.lu[k][k];
-        for (int i = k + 1; i <= n; ++i)
-            for (int j = k + 1; j <= n; ++j)
+        for (int i = k + 1; i <= n; ++i) {
+            for (int j = k + 1; j <= n; ++j) {
                 factors.lu[i][j] =
                     (pivot * factors.lu[i][j] - factors.lu[i][k] * factors.lu[k][j]) / previous;
+            }
+        }
         previous = pivot;
     }
     factors.regular = true;
@@ -73,22 +82,26 @@ Factors factorize(const ScaledSystem& system) {
 void substitute(const Factors& factors, const long double* rhs, long double* y) {
     const int n = factors.n;
     long double z[Groesse] = {};
-    for (int i = 1; i <= n; ++i)
+    for (int i = 1; i <= n; ++i) {
         z[i] = rhs[factors.equation[i]];
+    }
     long double previous = 1;
     for (int k = 1; k <= n; ++k) {
         const long double pivot = factors.lu[k][k];
-        for (int i = k + 1; i <= n; ++i)
+        for (int i = k + 1; i <= n; ++i) {
             z[i] = (pivot * z[i] - factors.lu[i][k] * z[k]) / previous;
+        }
         previous = pivot;
     }
     for (int i = n; i >= 1; --i) {
-        for (int j = i + 1; j <= n; ++j)
+        for (int j = i + 1; j <= n; ++j) {
             z[i] -= factors.lu[i][j] * z[j];
+        }
         z[i] /= factors.lu[i][i];
     }
-    for (int i = 1; i <= n; ++i)
+    for (int i = 1; i <= n; ++i) {
         y[factors.unknown[i]] = z[i];
+    }
 }
 
 } // namespace gauss

@@ -9,8 +9,9 @@ namespace gauss {
 void residual(const ScaledSystem& system, const long double* y, long double* r) {
     for (int i = 1; i <= system.n; ++i) {
         long double rest = system.b[i];
-        for (int j = 1; j <= system.n; ++j)
+        for (int j = 1; j <= system.n; ++j) {
             rest -= system.a[i][j] * y[j];
+        }
         r[i] = rest;
     }
 }
@@ -19,8 +20,9 @@ long double backwardError(const ScaledSystem& system, const long double* x) {
     const int n = system.n;
     long double y[Groesse] = {};
     for (int j = 1; j <= n; ++j) {
-        if (!std::isfinite(x[j]))
+        if (!std::isfinite(x[j])) {
             return std::numeric_limits<long double>::infinity();
+        }
         y[j] = std::ldexp(x[j], -system.exponent[j]);
     }
     long double r[Groesse] = {};
@@ -28,12 +30,15 @@ long double backwardError(const ScaledSystem& system, const long double* x) {
     long double largest = 0;
     for (int i = 1; i <= n; ++i) {
         long double size = std::fabs(system.b[i]);
-        for (int j = 1; j <= n; ++j)
+        for (int j = 1; j <= n; ++j) {
             size += std::fabs(system.a[i][j] * y[j]);
-        if (!std::isfinite(r[i]) || !std::isfinite(size))
+        }
+        if (!std::isfinite(r[i]) || !std::isfinite(size)) {
             return std::numeric_limits<long double>::infinity();
-        if (r[i] != 0)
+        }
+        if (r[i] != 0) {
             largest = std::max(largest, std::fabs(r[i]) / size);
+        }
     }
     return largest;
 }

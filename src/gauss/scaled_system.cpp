@@ -22,12 +22,14 @@ ScaledSystem scaleSystem(const long double (*koeff)[Groesse], const long double*
     const TransversalScaling scaling = heaviestTransversal(weight, n);
     system.transversal = scaling.found;
     for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j)
+        for (int j = 1; j <= n; ++j) {
             system.a[i][j] = std::ldexp(koeff[j][i], scaling.row[i] + scaling.column[j]);
+        }
         system.b[i] = std::ldexp(rechts[i], scaling.row[i]);
     }
-    for (int j = 1; j <= n; ++j)
+    for (int j = 1; j <= n; ++j) {
         system.exponent[j] = scaling.column[j];
+    }
     return system;
 }
 

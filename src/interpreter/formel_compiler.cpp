@@ -84,6 +84,15 @@ void Formelinterpreter::appendCode(unsigned char code) {
     Programm[AnzahlToken] = code;
 }
 
+// Counts an unrecognised word or character that starts at begin and ends before the current
+// character; the first one is remembered.
+void Formelinterpreter::countUnknown(int32_t begin) {
+    if (AnzahlFehler++ == 0) {
+        firstUnknownBegin = begin;
+        firstUnknownEnd = currentIndex();
+    }
+}
+
 void Formelinterpreter::Formel_compillieren() {
     Zeichenposition = 0;
     AnzahlToken = 0;
@@ -107,6 +116,8 @@ void Formelinterpreter::Formel_compillieren() {
 void Formelinterpreter::FormelZerlegen() {
     AnzahlToken = 0;
     AnzahlFehler = 0;
+    firstUnknownBegin = 0;
+    firstUnknownEnd = 0;
     Zeichenposition = 0;
     IncChar();
 
@@ -118,6 +129,7 @@ void Formelinterpreter::FormelZerlegen() {
             ++AnzahlToken;
             Zahlen_ermittel();
         } else if (isLetter(Zeichen)) {
+            const int32_t begin = currentIndex();
             char word[longestWord + 1];
             size_t length = 0;
             while (isLetter(Zeichen)) {
@@ -131,13 +143,14 @@ void Formelinterpreter::FormelZerlegen() {
                                            ? lookUpWord(std::string_view(word, length))
                                            : static_cast<unsigned char>(Unknown);
             if (code == Unknown) {
-                ++AnzahlFehler;
+                countUnknown(begin);
             }
             appendCode(code);
         } else {
-            ++AnzahlFehler;
-            appendCode(Unknown);
+            const int32_t begin = currentIndex();
             IncChar();
+            countUnknown(begin);
+            appendCode(Unknown);
         }
     }
     appendCode(End);

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-Formelinterpreter links;
-Formelinterpreter rechts;
-
 void Formelinterpreter::setFormel(std::string_view text) {
     const size_t length = std::min(text.size(), static_cast<size_t>(MaxTextLength));
     std::memcpy(Formel, text.data(), length);

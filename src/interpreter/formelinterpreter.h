@@ -79,6 +79,10 @@ struct Formelinterpreter {
     char Formel[MaxTextLength + 1];
     long double X;
     int32_t Fehlercode;
+    // Where the first unrecognised word or character of the last compile lies in Formel:
+    // [firstUnknownBegin, firstUnknownEnd), empty when AnzahlFehler is 0.
+    int32_t firstUnknownBegin;
+    int32_t firstUnknownEnd;
 
     // Copies text into Formel, keeping at most MaxTextLength characters.
     void setFormel(std::string_view text);
@@ -124,10 +128,9 @@ struct Formelinterpreter {
 
 private:
     void appendCode(unsigned char code);
+    // Index in Formel of the character in Zeichen, or of the end once it is reached.
+    int32_t currentIndex() const { return Zeichen != '\0' ? Zeichenposition - 1 : Zeichenposition; }
+    void countUnknown(int32_t begin);
     // The parenthesised argument after a function code, evaluated; read by the routines.
     long double functionArgument();
 };
-
-// The left and the right side of the equation, shared by the equation and graph pages.
-extern Formelinterpreter links;
-extern Formelinterpreter rechts;

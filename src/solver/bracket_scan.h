@@ -27,13 +27,3 @@ struct ScanOutcome {
 // to evaluate on several threads at once.
 ScanOutcome scanGridForRoots(const DifferenceSource& sides, const ScanGrid& grid,
                              ProgressReporter* progress, const ParallelScanOptions& options = {});
-
-// The scan over [a, b] of the sides held by links and rechts, at Schrittweite steps per
-// unit: stores its brackets in XL/XR from index 1 and returns their number, clears work
-// when the user cancels, and leaves the last grid point in X of both records.
-int scanBrackets(int a, int b, ProgressReporter* progress, const ParallelScanOptions& options = {});
-
-// Stores a scan's outcome where the equation page reads it: the brackets in XL/XR from
-// index 1, a cancel in work, the last grid point in X of links and rechts. Returns the
-// number of brackets.
-int keepScanOutcome(const ScanOutcome& outcome);

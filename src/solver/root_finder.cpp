@@ -6,13 +6,13 @@ std::vector<FoundRoot> findRoots(const DifferenceSource& sides, const ScanGrid& 
                                  ProgressReporter* progress) {
     std::vector<FoundRoot> roots;
     for (const RootBracket& bracket : scanGridForRoots(sides, grid, progress).brackets) {
-        if (bracket.kind != BracketKind::SignChange) {
-            roots.push_back({bracket.lower, bracket.kind});
-            continue;
-        }
-        const NarrowedSignChange refined = refineSignChange(sides, bracket.lower, bracket.upper);
-        if (refined.kind == SignChangeKind::Root) {
-            roots.push_back({refined.root, BracketKind::SignChange});
+        const std::optional<long double> root =
+            settleBracket(bracket.lower, bracket.upper,
+                          [&sides](long double lower, long double upper, bool& Fehler) {
+                              return refineBracket(sides, lower, upper, Fehler);
+                          });
+        if (root) {
+            roots.push_back({*root, bracket.kind});
         }
     }
     return roots;

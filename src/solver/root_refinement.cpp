@@ -5,8 +5,9 @@ NarrowedSignChange refineSignChange(const DifferenceSource& sides, long double l
     return narrowSignChange(sides, sampleAt(sides, lower), sampleAt(sides, upper));
 }
 
-long double refineBracket(long double XL, long double XR, bool& Fehler) {
-    const NarrowedSignChange refined = refineSignChange(ReferenceDifference(), XL, XR);
+long double refineBracket(const DifferenceSource& sides, long double XL, long double XR,
+                          bool& Fehler) {
+    const NarrowedSignChange refined = refineSignChange(sides, XL, XR);
     Fehler = refined.kind != SignChangeKind::Root;
     return refined.root;
 }

@@ -3,11 +3,29 @@
 #include "solver/side_difference.h"
 #include "solver/sign_change_narrowing.h"
 
+#include <optional>
+
 // Refines the sign-change bracket [lower, upper] of d: narrowed to a root, or found to be
 // a pole, a jump or no sign change at all.
 NarrowedSignChange refineSignChange(const DifferenceSource& sides, long double lower,
                                     long double upper);
 
-// Refines the bracket [XL, XR] (XL < XR) of the sides held by links and rechts to a root.
-// Fehler is true when the bracket holds no root; the result is then not a root.
-long double refineBracket(long double XL, long double XR, bool& Fehler);
+// Refines the bracket [XL, XR] (XL < XR) to a root. Fehler is true when the bracket holds
+// no root; the result is then not a root.
+long double refineBracket(const DifferenceSource& sides, long double XL, long double XR,
+                          bool& Fehler);
+
+// The root a bracket of the scan stands for: a settled one (lower == upper) as it stands, a
+// sign change as refine(lower, upper, Fehler) gives it, none when Fehler comes back true.
+template <class Refine>
+std::optional<long double> settleBracket(long double lower, long double upper, Refine refine) {
+    if (lower == upper) {
+        return lower;
+    }
+    bool Fehler = false;
+    const long double root = refine(lower, upper, Fehler);
+    if (Fehler) {
+        return std::nullopt;
+    }
+    return root;
+}

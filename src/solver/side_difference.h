@@ -2,7 +2,7 @@
 
 #include "interpreter/flat_program.h"
 
-// Both sides of the equation held by links and rechts, evaluated at one x.
+// Both sides of an equation evaluated at one x.
 struct SideDifference {
     long double left;     // value of the left side
     long double right;    // value of the right side
@@ -92,41 +92,3 @@ struct Sample {
 inline Sample sampleAt(const DifferenceSource& sides, long double x) {
     return {x, sides.at(x)};
 }
-
-// The sides held by links and rechts, through the reference evaluator.
-class ReferenceDifference final : public DifferenceSource {
-public:
-    SideDifference at(long double x) const override;
-};
-
-// The sides of two compiled records recorded as flat programs: the same values, failures
-// and statuses as the reference, faster, and safe to evaluate on several threads at once.
-class FlatDifference final : public DifferenceSource {
-public:
-    void compile(const Formelinterpreter& left, const Formelinterpreter& right);
-    SideDifference at(long double x) const override;
-    DifferenceBlock atBlock(const long double* x, int count,
-                            DifferenceBlock::Storage& storage) const override;
-
-private:
-    // One side: a program, or, when it does not read x, its one outcome.
-    struct Side {
-        FlatProgram program;
-        bool constant = false;
-        long double value = 0;
-        int error = 0;
-        int status = 0;
-
-        void compile(const Formelinterpreter& f);
-        long double at(long double x, bool& failed, int& status) const;
-        DifferenceBlock::Side atBlock(const long double* x, int count,
-                                      FlatProgram::BlockOutcome& storage) const;
-    };
-
-    Side left_;
-    Side right_;
-};
-
-// Writes x into both records, then evaluates the left side and the right side; each
-// side's failure is read from errno right after its own evaluation.
-SideDifference evaluateDifference(long double x);

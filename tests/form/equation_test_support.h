@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "form/form1.h"
+#include "form/window/form1.h"
 
 // The closing line of every solve request.
 inline const QString Closing(71, QLatin1Char('-'));

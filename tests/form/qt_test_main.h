@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "form/application_setup.h"
+#include "form/window/application_setup.h"
 
 // Like QTEST_MAIN, with the same application setup as the program's main.
 #define QUINT_QTEST_MAIN(TestObject)                                                               \

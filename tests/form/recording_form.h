@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "form/form1.h"
+#include "form/window/form1.h"
 
 // A main window whose slots record each call as "Name(arguments)". The two page-switching
 // slots record and then do their real work.

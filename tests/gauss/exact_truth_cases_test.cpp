@@ -40,8 +40,9 @@ TEST_P(ExactTruth, SolvesOrRefuses) {
     const int n = static_cast<int>(c.equations.size());
     for (int i = 1; i <= n; ++i) {
         rechts[i] = std::strtod(c.equations[i - 1][0], nullptr);
-        for (int j = 1; j <= n; ++j)
+        for (int j = 1; j <= n; ++j) {
             koeff[j][i] = std::strtod(c.equations[i - 1][j], nullptr);
+        }
     }
     Gausalgorithmus solver{};
     const int result = solver.Werte_uebergeben(koeff, rechts, n);
@@ -53,11 +54,12 @@ TEST_P(ExactTruth, SolvesOrRefuses) {
     for (int i = 1; i <= n; ++i) {
         const long double want = std::strtold(c.solution[i - 1], nullptr);
         const long double got = solver.getWert(i);
-        if (want == 0)
+        if (want == 0) {
             EXPECT_EQ(got, 0) << "X" << i;
-        else
+        } else {
             EXPECT_LE(std::fabs(got - want), c.tolerance * std::fabs(want))
                 << "X" << i << " = " << static_cast<double>(got);
+        }
     }
 }
 

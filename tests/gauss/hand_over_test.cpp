@@ -53,8 +53,9 @@ TEST(HandOver, NineteenEquationsFit) {
     }
     Gausalgorithmus solver{};
     ASSERT_EQ(solver.Werte_uebergeben(input.koeff, input.rechts, G - 1), 0);
-    for (int i = 1; i < G; ++i)
+    for (int i = 1; i < G; ++i) {
         EXPECT_EQ(solver.getWert(i), i / 2.0L);
+    }
 }
 
 class WertIndex : public testing::TestWithParam<int> {};
@@ -126,8 +127,9 @@ TEST(Steps, MoveUpRotatesAndReturnsAfterNSteps) {
     solver.Anzahl = 3;
     for (int i = 1; i <= 3; ++i) {
         solver.WerteKopie[i] = 10 * i;
-        for (int j = 1; j <= 3; ++j)
+        for (int j = 1; j <= 3; ++j) {
             solver.KoeffizientenKopie[j][i] = 10 * i + j;
+        }
     }
     solver.moveUp();
     EXPECT_EQ(solver.WerteKopie[1], 20);

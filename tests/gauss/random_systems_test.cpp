@@ -38,25 +38,32 @@ private:
 // n <= 10, whose minors stay below 1e15.
 Wide determinant(long long (*a)[G], int n) {
     Wide m[G][G];
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j)
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
             m[i][j] = a[i][j];
+        }
+    }
     Wide previous = 1;
     int sign = 1;
     for (int k = 1; k <= n; ++k) {
         int row = k;
-        while (row <= n && m[row][k] == 0)
+        while (row <= n && m[row][k] == 0) {
             ++row;
-        if (row > n)
+        }
+        if (row > n) {
             return 0;
+        }
         if (row != k) {
-            for (int j = 1; j <= n; ++j)
+            for (int j = 1; j <= n; ++j) {
                 std::swap(m[row][j], m[k][j]);
+            }
             sign = -sign;
         }
-        for (int i = k + 1; i <= n; ++i)
-            for (int j = k + 1; j <= n; ++j)
+        for (int i = k + 1; i <= n; ++i) {
+            for (int j = k + 1; j <= n; ++j) {
                 m[i][j] = (m[k][k] * m[i][j] - m[i][k] * m[k][j]) / previous;
+            }
+        }
         previous = m[k][k];
     }
     return sign * m[n][n];
@@ -139,9 +146,11 @@ TEST(RandomSystems, SingularDecimalsGiveNoSolution) {
         const int n = static_cast<int>(draw.between(2, 10));
         // Ten-thousandths: the typed entries have three places, the combination four.
         long long units[G][G] = {};
-        for (int i = 1; i <= n; ++i)
-            for (int j = 0; j <= n; ++j)
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 0; j <= n; ++j) {
                 units[i][j] = draw.between(-9999, 9999) * 10;
+            }
+        }
         const int t = static_cast<int>(draw.between(1, n));
         const int a = t % n + 1;
         const int b = (t + n - 2) % n + 1; // equals a when n is 2
@@ -150,20 +159,24 @@ TEST(RandomSystems, SingularDecimalsGiveNoSolution) {
         const bool columns = draw.chance(40);
         const bool consistent = draw.chance(50);
         if (columns) {
-            for (int i = 1; i <= n; ++i)
+            for (int i = 1; i <= n; ++i) {
                 units[i][t] = (c1 * units[i][a] + c2 * units[i][b]) / 10;
+            }
         } else {
-            for (int j = 1; j <= n; ++j)
+            for (int j = 1; j <= n; ++j) {
                 units[t][j] = (c1 * units[a][j] + c2 * units[b][j]) / 10;
-            if (consistent)
+            }
+            if (consistent) {
                 units[t][0] = (c1 * units[a][0] + c2 * units[b][0]) / 10;
+            }
         }
         long double koeff[G][G] = {};
         long double rechts[G] = {};
         for (int i = 1; i <= n; ++i) {
             rechts[i] = std::strtod(decimalText(units[i][0], 4).c_str(), nullptr);
-            for (int j = 1; j <= n; ++j)
+            for (int j = 1; j <= n; ++j) {
                 koeff[j][i] = std::strtod(decimalText(units[i][j], 4).c_str(), nullptr);
+            }
         }
         Gausalgorithmus solver{};
         EXPECT_EQ(solver.Werte_uebergeben(koeff, rechts, n), 1) << "trial " << trial;

@@ -57,8 +57,9 @@ Equations reversedTriangularTenByTen() {
 
 std::vector<long double> range(long double first, int count) {
     std::vector<long double> values;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         values.push_back(first + i);
+    }
     return values;
 }
 
@@ -71,13 +72,15 @@ TEST_P(SolveCases, GivesResultAndValues) {
     const int n = static_cast<int>(c.equations.size());
     for (int i = 1; i <= n; ++i) {
         rechts[i] = c.equations[i - 1][0];
-        for (int j = 1; j <= n; ++j)
+        for (int j = 1; j <= n; ++j) {
             koeff[j][i] = c.equations[i - 1][j];
+        }
     }
     Gausalgorithmus solver{};
     ASSERT_EQ(solver.Werte_uebergeben(koeff, rechts, n), c.result);
-    if (c.result != 0)
+    if (c.result != 0) {
         return;
+    }
     EXPECT_EQ(solver.Anzahl, n);
     ASSERT_EQ(c.solution.size(), static_cast<size_t>(n));
     for (int i = 1; i <= n; ++i) {

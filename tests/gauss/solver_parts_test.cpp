@@ -22,8 +22,9 @@ using Matrix = std::vector<std::vector<long double>>; // rows of coefficients
 // Largest weight sum over all permutations, by trying each: the slow reference.
 int bruteForceHeaviest(const int (*weight)[G], int n) {
     std::vector<int> columns(n);
-    for (int j = 0; j < n; ++j)
+    for (int j = 0; j < n; ++j) {
         columns[j] = j + 1;
+    }
     int best = std::numeric_limits<int>::min();
     do {
         int sum = 0;
@@ -32,8 +33,9 @@ int bruteForceHeaviest(const int (*weight)[G], int n) {
             complete = weight[i][columns[i - 1]] != gauss::NoWeight;
             sum += complete ? weight[i][columns[i - 1]] : 0;
         }
-        if (complete)
+        if (complete) {
             best = std::max(best, sum);
+        }
     } while (std::next_permutation(columns.begin(), columns.end()));
     return best;
 }
@@ -43,15 +45,18 @@ TEST(HeaviestTransversal, MatchesEveryPermutationTried) {
     for (int trial = 0; trial < 300; ++trial) {
         const int n = 1 + static_cast<int>(random() % 6);
         int weight[G][G] = {};
-        for (int i = 1; i <= n; ++i)
-            for (int j = 1; j <= n; ++j)
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j <= n; ++j) {
                 weight[i][j] = random() % 5 == 0 ? gauss::NoWeight
                                                  : static_cast<int>(random() % 32891) - 16445;
+            }
+        }
         const int best = bruteForceHeaviest(weight, n);
         const gauss::TransversalScaling scaling = gauss::heaviestTransversal(weight, n);
         ASSERT_EQ(scaling.found, best != std::numeric_limits<int>::min()) << "trial " << trial;
-        if (!scaling.found)
+        if (!scaling.found) {
             continue;
+        }
         // Dual feasibility and a dual sum equal to the best sum prove optimality.
         int dualSum = 0;
         for (int i = 1; i <= n; ++i) {
@@ -75,8 +80,9 @@ TEST(HeaviestTransversal, ZeroRowOrHallViolationIsStructurallySingular) {
     EXPECT_FALSE(gauss::heaviestTransversal(zeroRow, 3).found);
     // Rows 1 and 2 have coefficients only in column 1.
     int twoRowsOneColumn[G][G] = {};
-    for (int j = 2; j <= 3; ++j)
+    for (int j = 2; j <= 3; ++j) {
         twoRowsOneColumn[1][j] = twoRowsOneColumn[2][j] = gauss::NoWeight;
+    }
     EXPECT_FALSE(gauss::heaviestTransversal(twoRowsOneColumn, 3).found);
 }
 
@@ -86,8 +92,9 @@ gauss::ScaledSystem scale(const Matrix& rows, const std::vector<long double>& re
     const int n = static_cast<int>(rows.size());
     for (int i = 1; i <= n; ++i) {
         werte[i] = rechts[i - 1];
-        for (int j = 1; j <= n; ++j)
+        for (int j = 1; j <= n; ++j) {
             koeff[j][i] = rows[i - 1][j - 1];
+        }
     }
     return gauss::scaleSystem(koeff, werte, n);
 }
@@ -116,8 +123,9 @@ TEST(ScaledSystem, RowsAndColumnsPeakInOneToTwo) {
     const long double solution[] = {0, 1, 2e100L, 3e190L};
     for (int i = 1; i <= 3; ++i) {
         long double sum = 0;
-        for (int j = 1; j <= 3; ++j)
+        for (int j = 1; j <= 3; ++j) {
             sum += system.a[i][j] * std::ldexp(solution[j], -system.exponent[j]);
+        }
         EXPECT_NEAR(static_cast<double>(sum / system.b[i]), 1.0, 1e-15);
     }
 }
@@ -165,15 +173,17 @@ TEST(Factors, WholeNumberSolutionIsExact) {
     const Matrix rows{{7, -3, 2, 9}, {4, 11, -6, 1}, {-5, 2, 8, -7}, {3, 3, 3, 13}};
     const long double x[] = {3, -2, 5, 1};
     std::vector<long double> rechts;
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
         rechts.push_back(row[0] * x[0] + row[1] * x[1] + row[2] * x[2] + row[3] * x[3]);
+    }
     const gauss::ScaledSystem system = scale(rows, rechts);
     const gauss::Factors factors = gauss::factorize(system);
     ASSERT_TRUE(factors.regular);
     long double values[G] = {};
     ASSERT_TRUE(gauss::solveRefined(system, factors, values));
-    for (int j = 1; j <= 4; ++j)
+    for (int j = 1; j <= 4; ++j) {
         EXPECT_EQ(values[j], x[j - 1]) << "X" << j;
+    }
 }
 
 // x1 + x2 = 2 and x1 - x2 = 0 at (1, 1.5): residuals -0.5 and 0.5 over term sizes

@@ -180,6 +180,8 @@ TEST(Evaluator, RepeatableAndRecoversAfterFailure) {
 }
 
 TEST(Evaluator, TwoRecordsAreIndependent) {
+    static Formelinterpreter links;
+    static Formelinterpreter rechts;
     links.setFormel("x^2");
     rechts.setFormel("2");
     links.Formel_compillieren();

@@ -1,8 +1,6 @@
 #include "root_search_fixture.h"
 
-#include "interpreter/formelinterpreter.h"
 #include "solver/bracket_scan.h"
-#include "solver/root_search_state.h"
 
 #include <gtest/gtest.h>
 
@@ -65,13 +63,14 @@ TEST_P(ParallelScan, StoresTheBracketsOfTheReference) {
 
     const ParallelScanOptions cuts[] = {{1, 2}, {2, 3}, {7, 2}, {1000, 2}, {1 << 18, 0}, {50, 1}};
     for (const ParallelScanOptions& options : cuts) {
-        Schrittweite = e.schrittweite;
-        const int count = scanBrackets(e.a, e.b, nullptr, options);
+        const std::vector<Bracket> found =
+            scanWith(e.a, e.b, e.schrittweite, nullptr, ScanPath::Parallel, options);
+        const int count = static_cast<int>(found.size());
         ASSERT_EQ(count, static_cast<int>(expected.size()))
             << "chunk " << options.chunkSize << ", threads " << options.threads;
         for (int i = 1; i <= count; ++i) {
-            ASSERT_TRUE(sameBits(XL[i], expected[i - 1].lower) &&
-                        sameBits(XR[i], expected[i - 1].upper))
+            ASSERT_TRUE(sameBits(found[i - 1].lower, expected[i - 1].lower) &&
+                        sameBits(found[i - 1].upper, expected[i - 1].upper))
                 << "bracket " << i << ", chunk " << options.chunkSize;
         }
     }
@@ -82,11 +81,10 @@ INSTANTIATE_TEST_SUITE_P(Equations, ParallelScan, testing::ValuesIn(equations),
                              return std::string(info.param.name);
                          });
 
-TEST_F(RootSearchTest, ParallelScanLeavesTheLastGridPointInBothRecords) {
+TEST_F(RootSearchTest, ParallelScanReportsTheLastGridPoint) {
     setEquation("x", "1");
     scanWith(-3, 3, 100);
-    EXPECT_EQ(links.X, 3);
-    EXPECT_EQ(rechts.X, 3);
+    EXPECT_EQ(lastScan().lastX, 3);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "reference_scan.h"
 
 #include "solver/event_analysis.h"
-#include "solver/root_search_state.h"
 #include "solver/sign_change_tracker.h"
 
 ScanOutcome scanSequentially(const DifferenceSource& sides, const ScanGrid& grid,
@@ -40,9 +39,4 @@ ScanOutcome scanSequentially(const DifferenceSource& sides, const ScanGrid& grid
         progress->reset();
     }
     return {store.brackets(), cancelled, x};
-}
-
-int scanBracketsSequential(int a, int b, ProgressReporter* progress) {
-    return keepScanOutcome(
-        scanSequentially(ReferenceDifference(), makeGrid(a, b, Schrittweite), progress));
 }

@@ -6,6 +6,3 @@
 // the same tracker and the same examination of its places as the parallel scan.
 ScanOutcome scanSequentially(const DifferenceSource& sides, const ScanGrid& grid,
                              ProgressReporter* progress);
-
-// The reference for scanBrackets: links and rechts through the reference evaluator.
-int scanBracketsSequential(int a, int b, ProgressReporter* progress);

@@ -28,7 +28,7 @@ TEST_P(RefineBracketTest, NarrowsToTheRootOrReportsNone) {
     const RefineCase& c = GetParam();
     setEquation(c.left, c.right);
     bool fehler = c.root;
-    const long double root = refineBracket(c.lower, c.upper, fehler);
+    const long double root = refineBracket(sides(), c.lower, c.upper, fehler);
     EXPECT_EQ(fehler, !c.root);
     if (c.root) {
         EXPECT_NEAR(root, c.expected, c.tolerance);

@@ -4,7 +4,6 @@
 #include "reference_scan.h"
 #include "solver/event_analysis.h"
 #include "solver/root_refinement.h"
-#include "solver/root_search_state.h"
 
 #include <gtest/gtest.h>
 
@@ -149,7 +148,8 @@ const ClassCase classCases[] = {
 // are those spent on the places the tracker pointed out there.
 class CountingDifference final : public DifferenceSource {
 public:
-    explicit CountingDifference(const ScanGrid& grid) : grid_(grid) {}
+    CountingDifference(const DifferenceSource& sides, const ScanGrid& grid)
+        : sides_(sides), grid_(grid) {}
 
     SideDifference at(long double x) const override {
         ++total_;
@@ -160,13 +160,13 @@ public:
         } else {
             ++sinceGridPoint_;
         }
-        return reference_.at(x);
+        return sides_.at(x);
     }
     int mostBetweenGridPoints() const { return std::max(most_, sinceGridPoint_); }
     int total() const { return total_; }
 
 private:
-    const ReferenceDifference reference_;
+    const DifferenceSource& sides_;
     const ScanGrid grid_;
     mutable int64_t next_ = 0;
     mutable int sinceGridPoint_ = 0;
@@ -178,12 +178,12 @@ TEST_P(RootClassTest, SettlesEveryPlaceAndBracketWithinTheBound) {
     const ClassCase& c = GetParam();
     setEquation(c.left, c.right);
     const ScanGrid grid = makeGrid(c.centre - c.halfWidth, c.centre + c.halfWidth, c.steps);
-    const CountingDifference scanCount(grid);
+    const CountingDifference scanCount(reference(), grid);
     const ScanOutcome outcome = scanSequentially(scanCount, grid, nullptr);
     EXPECT_LE(scanCount.mostBetweenGridPoints(), MaxEvaluationsPerPlace);
     for (const RootBracket& bracket : outcome.brackets) {
         if (bracket.kind == BracketKind::SignChange) {
-            const CountingDifference refineCount(grid);
+            const CountingDifference refineCount(reference(), grid);
             refineSignChange(refineCount, bracket.lower, bracket.upper);
             EXPECT_LE(refineCount.total(), MaxNarrowingEvaluations + 2);
         }

@@ -1,45 +1,40 @@
 #include "root_search_fixture.h"
 
-#include "interpreter/formelinterpreter.h"
 #include "interpreter/round.h"
 #include "reference_scan.h"
-#include "solver/bracket_scan.h"
 #include "solver/root_refinement.h"
-#include "solver/root_search_state.h"
 
 #include <cstdio>
+#include <optional>
 
-void setEquation(std::string_view left, std::string_view right) {
-    links.setFormel(left);
-    links.Formel_compillieren();
-    rechts.setFormel(right);
-    rechts.Formel_compillieren();
+void RootSearchTest::setEquation(std::string_view left, std::string_view right) {
+    sides_.compile(left, right);
+    reference_.compile(left, right);
 }
 
-std::vector<Bracket> scanWith(int a, int b, long double schrittweite, ProgressReporter* progress,
-                              ScanPath path) {
-    Schrittweite = schrittweite;
-    work = true;
-    const int count = path == ScanPath::Parallel ? scanBrackets(a, b, progress)
-                                                 : scanBracketsSequential(a, b, progress);
+std::vector<Bracket> RootSearchTest::scanWith(int a, int b, long double stepsPerUnit,
+                                              ProgressReporter* progress, ScanPath path,
+                                              const ParallelScanOptions& options) {
+    const ScanGrid grid = makeGrid(a, b, stepsPerUnit);
+    last_ = path == ScanPath::Parallel ? scanGridForRoots(sides_, grid, progress, options)
+                                       : scanSequentially(reference_, grid, progress);
     std::vector<Bracket> brackets;
-    for (int i = 1; i <= count; ++i) {
-        brackets.push_back({XL[i], XR[i]});
+    for (const RootBracket& bracket : last_.brackets) {
+        brackets.push_back({bracket.lower, bracket.upper});
     }
     return brackets;
 }
 
-std::vector<long double> solveWith(int a, int b, long double schrittweite) {
+std::vector<long double> RootSearchTest::solveWith(int a, int b, long double stepsPerUnit) {
     std::vector<long double> roots;
-    for (const Bracket& bracket : scanWith(a, b, schrittweite)) {
-        if (bracket.lower == bracket.upper) {
-            roots.push_back(bracket.lower);
-            continue;
-        }
-        bool fehler = true;
-        const long double root = refineBracket(bracket.lower, bracket.upper, fehler);
-        if (!fehler) {
-            roots.push_back(root);
+    for (const Bracket& bracket : scanWith(a, b, stepsPerUnit)) {
+        const std::optional<long double> root =
+            settleBracket(bracket.lower, bracket.upper,
+                          [this](long double lower, long double upper, bool& Fehler) {
+                              return refineBracket(sides_, lower, upper, Fehler);
+                          });
+        if (root) {
+            roots.push_back(*root);
         }
     }
     return roots;
@@ -49,14 +44,4 @@ std::string printedRoot(long double root) {
     char text[64];
     std::snprintf(text, sizeof text, "% .10Lg", Round(root, 10));
     return text;
-}
-
-void RootSearchTest::SetUp() {
-    Schrittweite = 100;
-    work = true;
-}
-
-void RootSearchTest::TearDown() {
-    Schrittweite = 100;
-    work = true;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "reference_sides.h"
+#include "solver/bracket_scan.h"
+#include "solver/equation_sides.h"
 #include "solver/progress_reporter.h"
 
 #include <gtest/gtest.h>
@@ -13,27 +16,37 @@ struct Bracket {
     long double upper;
 };
 
-// Compiles the two sides into links and rechts.
-void setEquation(std::string_view left, std::string_view right);
-
 // The scan that runs on every core, and the point-by-point reference.
 enum class ScanPath { Parallel, Sequential };
 
-// Runs the scan with the given grid steps per unit and returns its brackets.
-std::vector<Bracket> scanWith(int a, int b, long double schrittweite,
-                              ProgressReporter* progress = nullptr,
-                              ScanPath path = ScanPath::Parallel);
+// An equation under test: its sides recorded as flat programs, and the same sides through
+// the reference evaluator.
+class RootSearchTest : public testing::Test {
+protected:
+    void setEquation(std::string_view left, std::string_view right);
 
-// Scans, then refines every bracket as the equation page does: a zero bracket is a root
-// as it stands, the others are refined and dropped when the refinement fails.
-std::vector<long double> solveWith(int a, int b, long double schrittweite);
+    // Runs the scan with the given grid steps per unit and returns its brackets. The parallel
+    // scan runs on the flat programs, the sequential reference on the reference evaluator.
+    std::vector<Bracket> scanWith(int a, int b, long double stepsPerUnit,
+                                  ProgressReporter* progress = nullptr,
+                                  ScanPath path = ScanPath::Parallel,
+                                  const ParallelScanOptions& options = {});
+
+    // Scans, then settles every bracket as the equation page does: a zero bracket is a root
+    // as it stands, the others are refined and dropped when the refinement fails.
+    std::vector<long double> solveWith(int a, int b, long double stepsPerUnit);
+
+    // The outcome of the last scanWith.
+    const ScanOutcome& lastScan() const { return last_; }
+
+    const EquationSides& sides() const { return sides_; }
+    const ReferenceSides& reference() const { return reference_; }
+
+private:
+    EquationSides sides_;
+    ReferenceSides reference_;
+    ScanOutcome last_{};
+};
 
 // A root as the equation page prints it: rounded to 10 decimals, 10 significant digits.
 std::string printedRoot(long double root);
-
-// Restores the grid step and the work flag around every test.
-class RootSearchTest : public testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-};

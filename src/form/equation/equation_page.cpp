@@ -1,0 +1,281 @@
+// The equation tab: the solve request, the interval and step controls and the clear
+// buttons.
+#include "form/equation/equation_page.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressDialog>
+#include <QSpinBox>
+
+#include <QPushButton>
+
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <optional>
+#include <string_view>
+
+#include "examples/equation_texts.h"
+#include "form/equation/equation_progress.h"
+#include "form/equation/equation_state.h"
+#include "form/window/busy_guard.h"
+#include "form/window/c_locale_format.h"
+#include "form/window/form1.h"
+#include "interpreter/formelinterpreter.h"
+#include "interpreter/round.h"
+#include "interpreter/unrecognised_text.h"
+#include "solver/root_refinement.h"
+
+int MitteWert;
+int DeltaWert;
+int MinX;
+int MaxX;
+char zwStr[256];
+QProgressDialog* porgressDialog;
+int Inc_porgressDialog;
+char* BeispielGleichung[BeispielZeilen];
+int AnzahlGleichungen;
+int Index_Beispiel;
+
+namespace {
+
+// Grid steps per unit of the two step buttons.
+constexpr long double HundredthSteps = 100;
+constexpr long double ThousandthSteps = 1000;
+// Printed roots are rounded to this many decimal places.
+constexpr double RootDecimals = 10;
+const char* const ClosingLine =
+    "-----------------------------------------------------------------------";
+
+// Each example is solved on the current centre with this half-width.
+constexpr int BeispielDeltaWert = 1000;
+
+// The sides the scan and the refinements of the last request run on.
+EquationSides equationSides;
+
+// The line "X<r> = <root>" with the decimal point, whatever the numeric locale.
+QString resultLine(int r, long double root) {
+    return QString::fromStdString(formatInCLocale("X%d = % .10Lg", r, root));
+}
+
+// "<left> = <right>" of the compiled texts, both whole.
+QString headingLine() {
+    char line[2 * sizeof links.Formel + 4];
+    std::snprintf(line, sizeof line, "%s = %s", links.Formel, rechts.Formel);
+    return QString::fromUtf8(line);
+}
+
+void setBoundLabel(QLabel* label, char* buffer, std::size_t size, int value) {
+    std::snprintf(buffer, size, "%d", value);
+    label->setText(QString::fromLatin1(buffer));
+}
+
+// MaxX and MinX from MitteWert and DeltaWert, shown in the interval labels through zwStr.
+void showBounds(Form1& form) {
+    MaxX = MitteWert + DeltaWert;
+    MinX = MitteWert - DeltaWert;
+    setBoundLabel(form.vonX_lb, zwStr, sizeof zwStr, MinX);
+    setBoundLabel(form.bisX_lb, zwStr, sizeof zwStr, MaxX);
+}
+
+// Makes the newest line the list's top item. This lays out the whole list, so a request
+// does it only when the list can be seen: while the progress dialog shows (events are then
+// processed) and for its closing line.
+void showNewestLine(QListWidget* list) {
+    list->scrollToItem(list->item(list->count() - 1), QAbstractItemView::PositionAtTop);
+}
+
+// The line that names the first word or character the compiler did not know, left side
+// first; empty when both sides were read whole.
+QString unrecognisedLine() {
+    const struct {
+        const Formelinterpreter& formula;
+        const char* name;
+    } sides[] = {{links, "linken"}, {rechts, "rechten"}};
+    for (const auto& side : sides) {
+        if (side.formula.AnzahlFehler == 0) {
+            continue;
+        }
+        const UnrecognisedText found = firstUnrecognisedText(side.formula);
+        return QStringLiteral("Unbekanntes %1 auf der %2 Seite: %3")
+            .arg(QLatin1String(found.word ? "Wort" : "Zeichen"), QLatin1String(side.name),
+                 QString::fromUtf8(found.text.data(), static_cast<qsizetype>(found.text.size())));
+    }
+    return QString();
+}
+
+std::string_view textOf(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+} // namespace
+
+void Form1::istGleichSlot() {
+    static bool ProgressDialog = false;
+    Inc_porgressDialog = 0;
+    if (!ProgressDialog) {
+        porgressDialog = createEquationProgressDialog(this);
+        // The dialog dies with its window; a window made later makes its own.
+        connect(porgressDialog, &QObject::destroyed, this, [] {
+            porgressDialog = nullptr;
+            ProgressDialog = false;
+        });
+        ProgressDialog = true;
+    }
+    const BusyGuard busy(porgressDialog);
+
+    compileEquation(textOf(GleichLinks_LineEdit->text().toUtf8()),
+                    textOf(GleichRechts_LineEdit->text().toUtf8()), equationSides);
+    Ergebnisse_ListBox->addItem(headingLine());
+    Ergebnisse_ListBox->addItem(QString());
+    // A side with an unknown word would be solved as a different equation.
+    const QString unrecognised = unrecognisedLine();
+    if (!unrecognised.isEmpty()) {
+        Ergebnisse_ListBox->addItem(unrecognised);
+        Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
+        showNewestLine(Ergebnisse_ListBox);
+        return;
+    }
+    GleichLinks_LineEdit->repaint();
+    GleichRechts_LineEdit->repaint();
+
+    MitteWert = Mitte_spinBox->value();
+    DeltaWert = Delta_spinBox->value();
+    MaxX = MitteWert + DeltaWert;
+    MinX = MitteWert - DeltaWert;
+    char bound[32];
+    setBoundLabel(vonX_lb, bound, sizeof bound, MinX);
+    setBoundLabel(bisX_lb, bound, sizeof bound, MaxX);
+    vonX_lb->repaint();
+    bisX_lb->repaint();
+
+    work = true;
+    const int h = X_ungefaehr(MinX, MaxX);
+    DialogProgress refinementProgress(porgressDialog);
+    const bool refinementShowsProgress = h > RefinementProgressThreshold;
+    if (refinementShowsProgress) {
+        refinementProgress.setTotalSteps(h);
+    }
+    Inc_porgressDialog = 0;
+    if (!work) {
+        if (refinementShowsProgress) {
+            refinementProgress.reset();
+        }
+        return;
+    }
+
+    Ergebnisse_ListBox->addItem(QStringLiteral(" "));
+    int r = 0;
+    for (int i = 1; i <= h; ++i) {
+        const std::optional<long double> root =
+            settleBracket(XL[i], XR[i], [this](long double lower, long double upper, bool& Fehler) {
+                return X_Regula_Falsi(lower, upper, Fehler);
+            });
+        if (!work) {
+            break;
+        }
+        if (root) {
+            ++r;
+            Ergebnisse_ListBox->addItem(resultLine(r, Round(*root, RootDecimals)));
+            if (porgressDialog->isVisible()) {
+                showNewestLine(Ergebnisse_ListBox);
+            }
+        }
+        if (refinementShowsProgress) {
+            if (refinementProgress.wasCancelled()) {
+                work = false;
+            }
+            ++Inc_porgressDialog;
+            refinementProgress.setProgress(Inc_porgressDialog);
+        }
+    }
+    Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
+    showNewestLine(Ergebnisse_ListBox);
+    if (refinementShowsProgress) {
+        refinementProgress.reset();
+    }
+}
+
+int Form1::X_ungefaehr(int a, int b) {
+    const ScanGrid grid = makeGrid(a, b, Schrittweite);
+    if (!porgressDialog) {
+        return keepScanOutcome(scanGridForRoots(equationSides, grid, nullptr));
+    }
+    DialogProgress progress(porgressDialog);
+    return keepScanOutcome(scanGridForRoots(equationSides, grid, &progress));
+}
+
+long double Form1::X_Regula_Falsi(long double XL, long double XR, bool& Fehler) {
+    return refineBracket(equationSides, XL, XR, Fehler);
+}
+
+void Form1::SchrittweiteSlot(int s) {
+    if (s == 0) {
+        Schrittweite = HundredthSteps;
+    } else if (s == 1) {
+        Schrittweite = ThousandthSteps;
+    }
+    std::printf("Schrittweite:%LG\n", Schrittweite);
+    std::fflush(stdout);
+}
+
+void Form1::MitteSlot(int n) {
+    MitteWert = n;
+    DeltaWert = Delta_spinBox->value();
+    showBounds(*this);
+}
+
+void Form1::DeltaSlot(int n) {
+    DeltaWert = n;
+    MitteWert = Mitte_spinBox->value();
+    showBounds(*this);
+}
+
+void Form1::clearEingabeSlot() {
+    GleichLinks_LineEdit->clear();
+    GleichRechts_LineEdit->clear();
+}
+
+void Form1::clearAusgabeSlot() {
+    Ergebnisse_ListBox->clear();
+}
+
+void Form1::BeispielGleichungen() {
+    int row = 0;
+    for (const char* text : BeispielTexte) {
+        ++row;
+        if (!BeispielGleichung[row]) {
+            BeispielGleichung[row] = new char[BeispielTextGroesse];
+        }
+        std::snprintf(BeispielGleichung[row], BeispielTextGroesse, "%s", text);
+    }
+    AnzahlGleichungen = static_cast<int>(std::size(BeispielTexte));
+}
+
+void Form1::BeispielSlot() {
+    if (AnzahlGleichungen < 1) {
+        return;
+    }
+    ++Index_Beispiel;
+    if (Index_Beispiel > AnzahlGleichungen) {
+        Index_Beispiel = 1;
+    }
+    Delta_spinBox->setValue(BeispielDeltaWert);
+
+    char gleichung[BeispielTextGroesse];
+    std::snprintf(gleichung, sizeof gleichung, "%s", BeispielGleichung[Index_Beispiel]);
+    const char* rechteSeite = "";
+    if (char* gleich = std::strchr(gleichung, '=')) {
+        *gleich = '\0';
+        rechteSeite = gleich + 1;
+    }
+    GleichLinks_LineEdit->setText(QString::fromLatin1(gleichung));
+    GleichRechts_LineEdit->setText(QString::fromLatin1(rechteSeite));
+
+    char beschriftung[32];
+    std::snprintf(beschriftung, sizeof beschriftung, "Beispiel:%d", Index_Beispiel);
+    Beispiel_pushButton->setText(QString::fromLatin1(beschriftung));
+
+    istGleichSlot();
+}

@@ -1,0 +1,165 @@
+// Navigation of the graph page: zoom, stretch with auto-repeat, pan, reset, the curve
+// switch, deferred redraws after window events and the click read-out.
+#include "form/window/form1.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include "form/graph/graph_frame.h"
+#include "form/graph/graph_state.h"
+#include "form/graph/plot_mapping.h"
+#include "form/window/c_locale_format.h"
+
+namespace {
+
+constexpr int DeferredRedrawMs = 10;
+constexpr int AutoRepeatMs = 200;
+constexpr long double ZoomInLimit = 1000000000.0L;
+constexpr long double ZoomOutLimit = 0.000000001L;
+constexpr long double MaxStretch = 1000;
+constexpr int GraphTabIndex = 1;
+
+// One stretch step within 1 ... MaxStretch; true when ygroesser changed.
+bool stretchStep(bool enlarge) {
+    if (enlarge && ygroesser < MaxStretch) {
+        ygroesser = ygroesser + 1;
+        return true;
+    }
+    if (!enlarge && ygroesser > 1) {
+        ygroesser = ygroesser - 1;
+        return true;
+    }
+    return false;
+}
+
+void stopTimer(QObject* owner, int& timer) {
+    if (timer != -1) {
+        owner->killTimer(timer);
+    }
+    timer = -1;
+}
+
+void startAutoRepeat(QObject* owner, bool enlarge) {
+    stopTimer(owner, KleinerGroesserTimer);
+    KleinerGroesserTimer = owner->startTimer(AutoRepeatMs);
+    GroesserWahr = enlarge;
+}
+
+// A burst of window events gives one redraw, DeferredRedrawMs after the last of them.
+void scheduleDeferredRedraw(QObject* owner) {
+    stopTimer(owner, normalTimer);
+    normalTimer = owner->startTimer(DeferredRedrawMs, Qt::PreciseTimer);
+}
+
+void readFrameSize(const GraphFrame* frame) {
+    setFrameSize(frame->width(), frame->height());
+}
+
+QString readOut(long double value) {
+    return QString::fromStdString(formatNumber("%+.4LG", value));
+}
+
+} // namespace
+
+void Form1::VergroessernSlot() {
+    if (groesse < ZoomInLimit) {
+        groesse = groesse * 2;
+    }
+    ZeichnenSlot();
+}
+
+void Form1::VerkleinernSlot() {
+    if (groesse > ZoomOutLimit) {
+        groesse = groesse * 0.5L;
+    }
+    ZeichnenSlot();
+}
+
+void Form1::NormalSlot() {
+    xOffset = 0;
+    yOffset = 0;
+    groesse = 100;
+    ygroesser = 1;
+    ZeichnenSlot();
+    xOffset_scrollBar->setValue(static_cast<int>(xOffset));
+    yOffset_scrollBar->setValue(static_cast<int>(yOffset));
+}
+
+void Form1::TabWidgetSlot(QWidget* pTW) {
+    if (TabWidget->indexOf(pTW) == GraphTabIndex) {
+        readFrameSize(grafik);
+        NormalSlot();
+    }
+    scheduleDeferredRedraw(this);
+}
+
+void Form1::yL_yRSlot(bool b) {
+    BeideSeiten = b;
+    ZeichnenSlot();
+}
+
+void Form1::xOffset_scrollBarSlot(int x) {
+    xOffset = -x;
+    ZeichnenSlot();
+}
+
+void Form1::yOffset_scrollBarSlot(int y) {
+    yOffset = -y;
+    ZeichnenSlot();
+}
+
+void Form1::yKleiner_pressedSlot() {
+    stretchStep(false);
+    ZeichnenSlot();
+    startAutoRepeat(this, false);
+}
+
+void Form1::yKleiner_releasedSlot() {
+    stopTimer(this, KleinerGroesserTimer);
+}
+
+void Form1::yGroesser_pressedSlot() {
+    stretchStep(true);
+    ZeichnenSlot();
+    startAutoRepeat(this, true);
+}
+
+void Form1::yGroesser_releasedSlot() {
+    stopTimer(this, KleinerGroesserTimer);
+}
+
+void Form1::resizeEvent(QResizeEvent*) {
+    readFrameSize(grafik);
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    scheduleDeferredRedraw(this);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent*) {}
+
+void Form1::mousePressEvent(QMouseEvent* e) {
+    const QPoint inFrame = grafik->mapFrom(this, e->position().toPoint());
+    MausXk = inFrame.x() - xKreuz_NULL;
+    MausYk = yKreuz_NULL - inFrame.y();
+    const PlotView plot = currentView();
+    x_textLabel->setText(readOut(plot_mapping::clickX(plot, MausXk)));
+    y_textLabel->setText(readOut(plot_mapping::clickY(plot, MausYk)));
+}
+
+void Form1::timerEvent(QTimerEvent* e) {
+    const int id = e->timerId();
+    if (id == normalTimer) {
+        stopTimer(this, normalTimer);
+        ZeichnenSlot();
+    } else if (id == KleinerGroesserTimer) {
+        if (stretchStep(GroesserWahr)) {
+            ZeichnenSlot();
+        }
+    }
+}
+
+void Form1::moveEvent(QMoveEvent*) {
+    scheduleDeferredRedraw(this);
+}

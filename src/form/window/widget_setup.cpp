@@ -1,0 +1,69 @@
+#include "form/window/widget_setup.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPalette>
+#include <QWidget>
+
+namespace widget_setup {
+
+QGridLayout* newGridLayout(QWidget* owner, const char* name) {
+    auto* layout = new QGridLayout(owner);
+    layout->setObjectName(name);
+    layout->setContentsMargins(11, 11, 11, 11);
+    layout->setSpacing(6);
+    return layout;
+}
+
+QHBoxLayout* newRow(const char* name) {
+    auto* layout = new QHBoxLayout();
+    layout->setObjectName(name);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    return layout;
+}
+
+void setFontFamily(QWidget* widget, const char* family) {
+    QFont font = widget->font();
+    font.setFamily(QString::fromLatin1(family));
+    widget->setFont(font);
+}
+
+void setFont(QWidget* widget, const char* family, int pointSize, bool bold) {
+    QFont font = widget->font();
+    font.setFamily(QString::fromLatin1(family));
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+void setBold(QWidget* widget) {
+    QFont font = widget->font();
+    font.setBold(true);
+    widget->setFont(font);
+}
+
+void setWindowColours(QWidget* widget, QColor foreground, QColor background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, foreground);
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setWindowBackground(QWidget* widget, QColor background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setBaseColours(QWidget* widget, QColor text, QColor base) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Base, base);
+    widget->setPalette(palette);
+}
+
+} // namespace widget_setup

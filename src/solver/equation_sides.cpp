@@ -1,0 +1,60 @@
+#include "solver/equation_sides.h"
+
+#include <cerrno>
+
+void EquationSides::Side::compile(const Formelinterpreter& compiled) {
+    record = compiled;
+    program.compile(record);
+    constant = !program.readsX();
+    if (constant) {
+        outcome.value = program.evaluate(0, outcome.status);
+        outcome.error = errno;
+    }
+}
+
+SideValue EquationSides::Side::at(long double x) const {
+    if (constant) {
+        return outcome;
+    }
+    SideValue v;
+    v.value = program.evaluate(x, v.status);
+    v.error = errno;
+    return v;
+}
+
+DifferenceBlock::Side EquationSides::Side::atBlock(const long double* x, int count,
+                                                   FlatProgram::BlockOutcome& storage) const {
+    if (constant) {
+        return DifferenceBlock::constantSide(outcome.value, outcome.error, outcome.status);
+    }
+    program.evaluateBlock(x, count, storage);
+    return DifferenceBlock::sideOf(storage);
+}
+
+void EquationSides::compile(std::string_view left, std::string_view right) {
+    Formelinterpreter l{};
+    Formelinterpreter r{};
+    l.setFormel(left);
+    r.setFormel(right);
+    l.Formel_compillieren();
+    r.Formel_compillieren();
+    compile(l, r);
+}
+
+void EquationSides::compile(const Formelinterpreter& left, const Formelinterpreter& right) {
+    left_.compile(left);
+    right_.compile(right);
+}
+
+SideDifference EquationSides::at(long double x) const {
+    const SideValue l = left_.at(x);
+    const SideValue r = right_.at(x);
+    const bool skippedDivision =
+        l.status == SkippedDivisionStatus || r.status == SkippedDivisionStatus;
+    return {l.value, r.value, l.value - r.value, l.error != 0 || r.error != 0, skippedDivision};
+}
+
+DifferenceBlock EquationSides::atBlock(const long double* x, int count,
+                                       DifferenceBlock::Storage& storage) const {
+    return {left_.atBlock(x, count, storage.left), right_.atBlock(x, count, storage.right)};
+}

@@ -1,0 +1,339 @@
+// The solve request of the equation tab, driven through the window: the lines it writes,
+// the interval it reads and the texts it takes from the line edits.
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <memory>
+
+#include "equation_test_support.h"
+#include "form/equation/equation_page.h"
+#include "form/equation/equation_state.h"
+#include "form/window/form1.h"
+#include "qt_test_main.h"
+
+class EquationRequestTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+
+    void solve(const QString& left, const QString& right) {
+        QTest::keyClicks(form->GleichLinks_LineEdit, left);
+        QTest::keyClicks(form->GleichRechts_LineEdit, right);
+        QTest::mouseClick(form->IstGleich_pushButton, Qt::LeftButton);
+    }
+    // Replaces the value of a spin box by typing, as the user does.
+    static void typeInto(QSpinBox* box, const QString& text) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, text);
+    }
+
+private slots:
+    void init();
+    void cleanup() { form.reset(); }
+
+    void requestWritesItsBlock_data();
+    void requestWritesItsBlock();
+    void twoRequestsAppendTwoBlocks();
+    void newestLineIsScrolledIntoView();
+    void requestReadsTheSpinBoxes();
+    void centreShowsTheInterval_data();
+    void centreShowsTheInterval();
+    void clearInputLeavesTheList();
+    void clearOutputEmptiesTheList();
+    void longSideIsCutWhenTyped();
+    void longSideIsCutWhenPasted();
+    void headingHoldsBothLongSidesWhole();
+    void textOutsideAsciiIsUnrecognised();
+    void unrecognisedTextIsNamed_data();
+    void unrecognisedTextIsNamed();
+    void readableQuirksAreSolved_data();
+    void readableQuirksAreSolved();
+    void fullBracketStoreKeepsTheFirstRoots();
+};
+
+void EquationRequestTest::init() {
+    Schrittweite = 100;
+    form = startWindow<Form1>();
+    QVERIFY(form != nullptr);
+}
+
+void EquationRequestTest::requestWritesItsBlock_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QStringList>("expected");
+
+    // Roots -sqrt(2) and sqrt(2) = 1.41421356237...
+    QTest::newRow("X^2 = 2") << "X^2"
+                             << "2"
+                             << QStringList{"x^2 = 2",           "",     " ", "X1 = -1.414213562",
+                                            "X2 =  1.414213562", Closing};
+    // (x + 1)(x - 2) = 0: both roots are grid points.
+    QTest::newRow("exact zeros") << "X^2"
+                                 << "X+2" << QStringList{"x^2 = x+2", "",        " ",
+                                                         "X1 = -1",   "X2 =  2", Closing};
+    QTest::newRow("blanks and case normalised")
+        << " SQRT( X ) "
+        << "0" << QStringList{"sqrt(x) = 0", "", " ", "X1 =  0", Closing};
+    // x^2 + 1 > 0 everywhere.
+    QTest::newRow("no root") << "x^2"
+                             << "-1" << QStringList{"x^2 = -1", "", " ", Closing};
+    // 1/x changes sign at its pole x = 0, where the division is skipped and 1/x reads 1.
+    QTest::newRow("pole is no root") << "1/x"
+                                     << "0" << QStringList{"1/x = 0", "", " ", Closing};
+    // x = 2.5 lies on the grid, x = 0.123456789 between two points.
+    QTest::newRow("linear") << "2*x"
+                            << "5" << QStringList{"2*x = 5", "", " ", "X1 =  2.5", Closing};
+    QTest::newRow("rounded to ten places")
+        << "x"
+        << "0.123456789012"
+        << QStringList{"x = 0.123456789012", "", " ", "X1 =  0.123456789", Closing};
+}
+
+void EquationRequestTest::requestWritesItsBlock() {
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QStringList, expected);
+    solve(left, right);
+    QCOMPARE(lines(form->Ergebnisse_ListBox), expected);
+    // The request leaves the line edits as typed.
+    QCOMPARE(form->GleichLinks_LineEdit->text(), left);
+    QCOMPARE(form->GleichRechts_LineEdit->text(), right);
+}
+
+void EquationRequestTest::twoRequestsAppendTwoBlocks() {
+    solve("X^2", "2");
+    QTest::mouseClick(form->clearEingabe_pushButton, Qt::LeftButton);
+    solve("X^2", "X+2");
+    const QStringList expected{
+        "x^2 = 2",   "", " ", "X1 = -1.414213562", "X2 =  1.414213562", Closing,
+        "x^2 = x+2", "", " ", "X1 = -1",           "X2 =  2",           Closing};
+    QCOMPARE(lines(form->Ergebnisse_ListBox), expected);
+}
+
+void EquationRequestTest::newestLineIsScrolledIntoView() {
+    solve("X^2", "2");
+    for (int request = 1; request < 20; ++request) {
+        QTest::mouseClick(form->IstGleich_pushButton, Qt::LeftButton);
+    }
+    QListWidget* list = form->Ergebnisse_ListBox;
+    QVERIFY(list->count() > 60);
+    const QRect newest = list->visualItemRect(list->item(list->count() - 1));
+    QVERIFY(list->viewport()->rect().contains(newest));
+    QVERIFY(!list->viewport()->rect().intersects(list->visualItemRect(list->item(0))));
+}
+
+void EquationRequestTest::requestReadsTheSpinBoxes() {
+    // The roots 3 and 7 of (x - 3)(x - 7): only 7 lies in [5, 9].
+    typeInto(form->Mitte_spinBox, "7");
+    typeInto(form->Delta_spinBox, "2");
+    solve("(x-3)*(x-7)", "0");
+    QCOMPARE(lines(form->Ergebnisse_ListBox),
+             (QStringList{"(x-3)*(x-7) = 0", "", " ", "X1 =  7", Closing}));
+    QCOMPARE(MitteWert, 7);
+    QCOMPARE(DeltaWert, 2);
+    QCOMPARE(MinX, 5);
+    QCOMPARE(MaxX, 9);
+    QCOMPARE(form->vonX_lb->text(), "5");
+    QCOMPARE(form->bisX_lb->text(), "9");
+}
+
+void EquationRequestTest::centreShowsTheInterval_data() {
+    QTest::addColumn<QString>("centre");
+    QTest::addColumn<QString>("halfWidth");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+
+    QTest::newRow("centre 5") << "5"
+                              << "1000"
+                              << "-995"
+                              << "1005";
+    QTest::newRow("negative centre") << "-20"
+                                     << "1000"
+                                     << "-1020"
+                                     << "980";
+    QTest::newRow("half-width 3") << "0"
+                                  << "3"
+                                  << "-3"
+                                  << "3";
+    QTest::newRow("extremes") << "-1000000000"
+                              << "1000000"
+                              << "-1001000000"
+                              << "-999000000";
+}
+
+void EquationRequestTest::centreShowsTheInterval() {
+    QFETCH(QString, centre);
+    QFETCH(QString, halfWidth);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    typeInto(form->Delta_spinBox, halfWidth);
+    typeInto(form->Mitte_spinBox, centre);
+    QCOMPARE(form->vonX_lb->text(), from);
+    QCOMPARE(form->bisX_lb->text(), to);
+    QCOMPARE(zwStr, to.toLatin1().constData());
+    QCOMPARE(MinX, from.toInt());
+    QCOMPARE(MaxX, to.toInt());
+}
+
+void EquationRequestTest::clearInputLeavesTheList() {
+    solve("X^2", "2");
+    QTest::mouseClick(form->clearEingabe_pushButton, Qt::LeftButton);
+    QVERIFY(form->GleichLinks_LineEdit->text().isEmpty());
+    QVERIFY(form->GleichRechts_LineEdit->text().isEmpty());
+    QCOMPARE(form->Ergebnisse_ListBox->count(), 6);
+}
+
+void EquationRequestTest::clearOutputEmptiesTheList() {
+    solve("X^2", "2");
+    solve("", "");
+    QTest::mouseClick(form->clearAusgabe_pushButton, Qt::LeftButton);
+    QCOMPARE(form->Ergebnisse_ListBox->count(), 0);
+    QCOMPARE(form->GleichLinks_LineEdit->text(), "X^2");
+    // The next request starts the list anew.
+    QTest::mouseClick(form->IstGleich_pushButton, Qt::LeftButton);
+    QCOMPARE(form->Ergebnisse_ListBox->item(0)->text(), "x^2 = 2");
+}
+
+void EquationRequestTest::longSideIsCutWhenTyped() {
+    QTest::keyClicks(form->GleichLinks_LineEdit, QString(300, QLatin1Char('x')));
+    QCOMPARE(form->GleichLinks_LineEdit->text(), QString(255, QLatin1Char('x')));
+}
+
+void EquationRequestTest::longSideIsCutWhenPasted() {
+    QApplication::clipboard()->setText(QStringLiteral("1+") + QString(298, QLatin1Char('x')));
+    QTest::keyClick(form->GleichRechts_LineEdit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(form->GleichRechts_LineEdit->text().size(), 255);
+    QVERIFY(form->GleichRechts_LineEdit->text().startsWith("1+xxx"));
+}
+
+void EquationRequestTest::headingHoldsBothLongSidesWhole() {
+    // 1 + 127 * 2 = 255 characters each: 128 x = 129.
+    const QString left = QStringLiteral("x") + QString("+x").repeated(127);
+    const QString right = QStringLiteral("2") + QString("+1").repeated(127);
+    QCOMPARE(left.size(), 255);
+    QCOMPARE(right.size(), 255);
+    solve(left, right);
+    const QString heading = form->Ergebnisse_ListBox->item(0)->text();
+    QCOMPARE(heading, left + " = " + right);
+    // x = 129 / 128 = 1.0078125 lies between two grid points.
+    QCOMPARE(form->Ergebnisse_ListBox->item(3)->text(), "X1 =  1.0078125");
+}
+
+void EquationRequestTest::textOutsideAsciiIsUnrecognised() {
+    // "ä" is no word of the formula language; the heading shows the side as typed.
+    solve(QString::fromUtf8("X\u00c4"), "1");
+    QCOMPARE(lines(form->Ergebnisse_ListBox),
+             (QStringList{QString::fromUtf8("x\u00c4 = 1"), "",
+                          QString::fromUtf8("Unbekanntes Zeichen auf der linken Seite: \u00c4"),
+                          Closing}));
+}
+
+void EquationRequestTest::unrecognisedTextIsNamed_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("line");
+
+    const QString leftWord = QStringLiteral("Unbekanntes Wort auf der linken Seite: ");
+    const QString rightWord = QStringLiteral("Unbekanntes Wort auf der rechten Seite: ");
+    QTest::newRow("sinx") << "sinx"
+                          << "0.5" << leftWord + "sinx";
+    QTest::newRow("coth") << "coth(x)"
+                          << "2" << leftWord + "coth";
+    QTest::newRow("abc(((") << "abc((("
+                            << "2" << leftWord + "abc";
+    QTest::newRow("right side, lower-cased") << "x"
+                                             << "SinX+1" << rightWord + "sinx";
+    // Blanks are removed before the words are read.
+    QTest::newRow("blank inside") << "sin x"
+                                  << "0" << leftWord + "sinx";
+    QTest::newRow("first of several") << "x+tanx+coth(x)"
+                                      << "1" << leftWord + "tanx";
+    QTest::newRow("both sides: the left one") << "foo"
+                                              << "bar" << leftWord + "foo";
+    QTest::newRow("longer than any word") << "x"
+                                          << "sqrtsqrt(x)" << rightWord + "sqrtsqrt";
+    QTest::newRow("equals sign") << "x=3"
+                                 << "0"
+                                 << "Unbekanntes Zeichen auf der linken Seite: =";
+    QTest::newRow("exclamation mark") << "x"
+                                      << "2!"
+                                      << "Unbekanntes Zeichen auf der rechten Seite: !";
+    QTest::newRow("comma before a word") << "x,5"
+                                         << "1"
+                                         << "Unbekanntes Zeichen auf der linken Seite: ,";
+}
+
+void EquationRequestTest::unrecognisedTextIsNamed() {
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QString, line);
+    solve(left, right);
+    const QString heading =
+        left.remove(' ').toLower() + QStringLiteral(" = ") + right.remove(' ').toLower();
+    // Nothing is solved: no blank line, no result.
+    QCOMPARE(lines(form->Ergebnisse_ListBox), (QStringList{heading, "", line, Closing}));
+}
+
+void EquationRequestTest::readableQuirksAreSolved_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QStringList>("results");
+
+    // 2x reads as the number 2 followed by x, with no operator between them.
+    QTest::newRow("2x+1") << "2x+1"
+                          << "0" << QStringList();
+    // 1e5 is 1, the constant e and 5, with no exponent notation.
+    QTest::newRow("1e5") << "x"
+                         << "1e5" << QStringList();
+    QTest::newRow("2*-3") << "x"
+                          << "2*-3" << QStringList();
+    QTest::newRow("decimal comma") << "x"
+                                   << "1,5" << QStringList{"X1 =  1.5"};
+    QTest::newRow("2pi") << "x"
+                         << "2pi" << QStringList();
+    QTest::newRow("blank splits a word") << "s in(x)"
+                                         << "0" << QStringList();
+    QTest::newRow("degree words") << "SinD(x)"
+                                  << "0.5" << QStringList();
+}
+
+void EquationRequestTest::readableQuirksAreSolved() {
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QStringList, results);
+    solve(left, right);
+    const QStringList written = lines(form->Ergebnisse_ListBox);
+    // The solve ran: the blank line follows the heading, whatever it found.
+    QCOMPARE(written.value(1), QString());
+    QCOMPARE(written.value(2), " ");
+    QCOMPARE(written.last(), Closing);
+    for (const QString& result : results) {
+        QVERIFY2(written.contains(result), qPrintable(written.join('|')));
+    }
+}
+
+void EquationRequestTest::fullBracketStoreKeepsTheFirstRoots() {
+    // Two empty sides are equal everywhere: every grid point from -1000 on is a root, and
+    // the store keeps the first 99,999 of the 200,001, up to -1000 + 99,998 / 100.
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(form->IstGleich_pushButton, Qt::LeftButton);
+    QListWidget* list = form->Ergebnisse_ListBox;
+    QCOMPARE(list->count(), 3 + 99999 + 1);
+    QCOMPARE(list->item(3)->text(), "X1 = -1000");
+    QCOMPARE(list->item(4)->text(), "X2 = -999.99");
+    QCOMPARE(list->item(3 + 99998)->text(), "X99999 = -0.02");
+    QVERIFY(
+        list->viewport()->rect().intersects(list->visualItemRect(list->item(list->count() - 1))));
+    QVERIFY2(clock.elapsed() < 30000, "the list was filled too slowly");
+}
+
+QUINT_QTEST_MAIN(EquationRequestTest)
+#include "equation_request_test.moc"
