@@ -2,6 +2,7 @@
 
 #include "interpreter/flat_operations.h"
 #include "interpreter/formelinterpreter.h"
+#include "interpreter/interval.h"
 
 #include <cstdint>
 
@@ -43,6 +44,16 @@ public:
     static constexpr int MaxOps = 3 * MaxRegisterOps + 1;
     // Folding constants adds values while room is left.
     static constexpr int MaxConstants = 2 * MaxRegisterOps;
+
+    // What the evaluation at every long double x of a range can give: an interval holding the
+    // value of every point that does not fail, whether no point fails nor skips a division,
+    // and whether every point fails.
+    struct Enclosure {
+        Interval value;
+        bool cannotFail;
+        bool alwaysFails;
+    };
+    Enclosure enclose(const Interval& x) const;
 
     int opCount() const { return count; }
 

@@ -12,6 +12,9 @@
 struct ParallelScanOptions {
     int64_t chunkSize = 1 << 18; // grid points per unit of work
     int threads = 0;             // worker threads; 0 means one per core
+    // Stretches of the grid where enclosures of the sides prove that nothing can be found are
+    // not evaluated point by point; the brackets are the same either way.
+    bool prune = true;
 };
 
 struct ScanOutcome {

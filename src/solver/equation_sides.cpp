@@ -58,3 +58,21 @@ DifferenceBlock EquationSides::atBlock(const long double* x, int count,
                                        DifferenceBlock::Storage& storage) const {
     return {left_.atBlock(x, count, storage.left), right_.atBlock(x, count, storage.right)};
 }
+
+FlatProgram::Enclosure EquationSides::Side::enclose(const Interval& x) const {
+    if (!constant) {
+        return program.enclose(x);
+    }
+    if (outcome.error != 0) {
+        return {Interval::unknown(), false, true};
+    }
+    return {Interval::point(outcome.value), outcome.status == 0, false};
+}
+
+DifferenceEnclosure EquationSides::enclose(long double lo, long double hi) const {
+    const Interval x{lo, hi};
+    const FlatProgram::Enclosure l = left_.enclose(x);
+    const FlatProgram::Enclosure r = right_.enclose(x);
+    return {l.value, r.value, l.value - r.value, l.cannotFail && r.cannotFail,
+            l.alwaysFails || r.alwaysFails};
+}

@@ -34,6 +34,7 @@ public:
     SideDifference at(long double x) const override;
     DifferenceBlock atBlock(const long double* x, int count,
                             DifferenceBlock::Storage& storage) const override;
+    DifferenceEnclosure enclose(long double lo, long double hi) const override;
 
 private:
     // One side: its program, or, when it does not read x, its one outcome.
@@ -47,6 +48,7 @@ private:
         SideValue at(long double x) const;
         DifferenceBlock::Side atBlock(const long double* x, int count,
                                       FlatProgram::BlockOutcome& storage) const;
+        FlatProgram::Enclosure enclose(const Interval& x) const;
     };
 
     Side left_;

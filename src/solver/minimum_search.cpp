@@ -17,15 +17,6 @@ long double doubleUlp(long double m) {
     return std::ldexp(1.0L, exponent - mantissaBits);
 }
 
-bool touches(const SideDifference& v, long double outerScale) {
-    const long double size = std::fabs(v.d);
-    const long double magnitude = std::max(std::fabs(v.left), std::fabs(v.right));
-    if (size <= outerScale * TouchShare) {
-        return true;
-    }
-    return std::isfinite(magnitude) && magnitude > 0 && size <= TouchUlps * doubleUlp(magnitude);
-}
-
 // The last exact zero before a non-zero point, moving from the zero at `zero` toward
 // `other` by halving the values between them.
 long double plateauEnd(const DifferenceSource& sides, long double zero, long double other,
@@ -43,6 +34,27 @@ long double plateauEnd(const DifferenceSource& sides, long double zero, long dou
 }
 
 } // namespace
+
+bool touches(const SideDifference& v, long double outerScale) {
+    const long double size = std::fabs(v.d);
+    const long double magnitude = std::max(std::fabs(v.left), std::fabs(v.right));
+    if (size <= outerScale * TouchShare) {
+        return true;
+    }
+    return std::isfinite(magnitude) && magnitude > 0 && size <= TouchUlps * doubleUlp(magnitude);
+}
+
+// The outer scale is at most the largest |d|, and doubleUlp grows with the magnitude.
+bool cannotTouch(const Interval& left, const Interval& right, const Interval& d) {
+    if (!left.known() || !right.known() || !d.known() || d.mayBeZero()) {
+        return false;
+    }
+    const long double smallest = std::min(std::fabs(d.lo), std::fabs(d.hi));
+    const long double largest = d.magnitude();
+    const long double magnitude = std::max(left.magnitude(), right.magnitude());
+    return std::isfinite(largest) && std::isfinite(magnitude) && smallest > largest * TouchShare &&
+           smallest > TouchUlps * doubleUlp(magnitude);
+}
 
 MinimumFinding searchMinimum(const DifferenceSource& sides, const Sample& left,
                              const Sample& middle, const Sample& right) {

@@ -12,6 +12,15 @@ inline constexpr int MaxPlateauEvaluations = 80;
 // smaller |d| at the two outer grid points: below the precision of long double.
 inline constexpr int TouchUlps = 4;
 inline constexpr long double TouchShare = 0x1p-64L;
+// True when |d| at a point of these sides and with this outer scale is small enough to count
+// as a touching root.
+bool touches(const SideDifference& v, long double outerScale);
+
+// True when no point whose sides lie in `left` and `right` and whose d lies in `d` can count as
+// touching, whatever the outer scale of points whose d also lies in `d`: |d| keeps one strict
+// sign and stays above both measures of touches.
+bool cannotTouch(const Interval& left, const Interval& right, const Interval& d);
+
 // The search gives up on a minimum whose |d| has not halved in this many evaluations.
 inline constexpr int StallWindow = 16;
 

@@ -1,6 +1,7 @@
 #include "solver/bracket_scan.h"
 
 #include "solver/event_analysis.h"
+#include "solver/minimum_search.h"
 #include "solver/sign_change_tracker.h"
 
 #include <algorithm>
@@ -63,10 +64,98 @@ private:
     BracketList& store_;
 };
 
+// Scans one chunk: feeds its points to a tracker of its own and keeps the first ones for the
+// join. Where an enclosure of the sides over a stretch proves that its places hold nothing,
+// only the points the tracker and the join need are evaluated: the first two, and the last
+// two, whose state the tracker takes as if it had been fed the points between.
+class ChunkScanner {
+public:
+    ChunkScanner(const DifferenceSource& sides, const ScanGrid& grid, ChunkResult& result,
+                 const std::atomic<bool>& stop)
+        : sides_(sides), grid_(grid), result_(result), stop_(stop),
+          analysis_(sides, grid, result.brackets) {}
+
+    // Evaluates the points from `from` to `to` a block at a time; the tracker then takes them
+    // one by one, exactly as if each had been evaluated alone. False when stopped.
+    bool evaluate(int64_t from, int64_t to) {
+        long double x[DifferenceSource::BlockSize];
+        DifferenceBlock::Storage storage;
+        for (int64_t first = from; first <= to; first += DifferenceSource::BlockSize) {
+            if (stop_.load(std::memory_order_relaxed)) [[unlikely]] {
+                return false;
+            }
+            const int count =
+                static_cast<int>(std::min<int64_t>(DifferenceSource::BlockSize, to - first + 1));
+            for (int k = 0; k < count; ++k) {
+                x[k] = grid_.at(first + k);
+            }
+            const DifferenceBlock block = sides_.atBlock(x, count, storage);
+            for (int k = 0; k < count; ++k) {
+                feed(first + k, block.at(k));
+            }
+        }
+        return true;
+    }
+
+    // Halves the stretch until an enclosure proves it empty or entirely failing, or it is too
+    // short for an enclosure to pay. False when stopped.
+    bool pruned(int64_t from, int64_t to) {
+        if (to - from + 1 < SmallestStretch) {
+            return evaluate(from, to);
+        }
+        if (stop_.load(std::memory_order_relaxed)) [[unlikely]] {
+            return false;
+        }
+        const DifferenceEnclosure e = sides_.enclose(grid_.at(from), grid_.at(to));
+        if (e.alwaysFails) {
+            if (!evaluate(from, from)) {
+                return false;
+            }
+            tracker_.skipFailedRun(to);
+            return true;
+        }
+        if (e.cannotFail && cannotTouch(e.left, e.right, e.d)) {
+            if (!evaluate(from, from + 1)) {
+                return false;
+            }
+            const long double older = sides_.at(grid_.at(to - 1)).d;
+            const long double newer = sides_.at(grid_.at(to)).d;
+            tracker_.skipValidRun(to - 1, older, to, newer);
+            return true;
+        }
+        const int64_t middle = from + (to - from + 1) / 2;
+        return pruned(from, middle - 1) && pruned(middle, to);
+    }
+
+    void finish() { result_.tracker = tracker_; }
+
+private:
+    // Stretches shorter than this are evaluated point by point.
+    static constexpr int64_t SmallestStretch = 64;
+
+    [[gnu::always_inline]] void feed(int64_t j, const PointDifference& value) {
+        if (headValid_ < 2 && (result_.headCount == 0 || !value.failed)) [[unlikely]] {
+            result_.head[result_.headCount++] = {j, value};
+            headValid_ += value.failed ? 0 : 1;
+        }
+        tracker_.feed(j, value, analysis_);
+    }
+
+    const DifferenceSource& sides_;
+    const ScanGrid& grid_;
+    ChunkResult& result_;
+    const std::atomic<bool>& stop_;
+    EventAnalysis analysis_;
+    SignChangeTracker tracker_;
+    int headValid_ = 0;
+};
+
 class ParallelScan {
 public:
-    ParallelScan(const DifferenceSource& sides, const ScanGrid& grid, int64_t chunkSize)
-        : sides_(sides), grid_(grid), chunkSize_(std::max<int64_t>(1, chunkSize)),
+    ParallelScan(const DifferenceSource& sides, const ScanGrid& grid,
+                 const ParallelScanOptions& options)
+        : sides_(sides), grid_(grid), chunkSize_(std::max<int64_t>(1, options.chunkSize)),
+          prune_(options.prune),
           chunks_(static_cast<size_t>((grid.n + chunkSize_ - 1) / chunkSize_)) {}
 
     size_t chunkCount() const { return chunks_.size(); }
@@ -131,42 +220,17 @@ public:
 private:
     int64_t chunkStart(size_t k) const { return 1 + static_cast<int64_t>(k) * chunkSize_; }
 
-    // The chunk is evaluated a block of points at a time; the tracker then takes them one by
-    // one, exactly as if each had been evaluated alone.
     bool scanChunk(int64_t from, int64_t to, ChunkResult& result) const {
-        EventAnalysis analysis(sides_, grid_, result.brackets);
-        // A local tracker, so that its state can stay in registers.
-        SignChangeTracker tracker;
-        int headValid = 0;
-        long double x[DifferenceSource::BlockSize];
-        DifferenceBlock::Storage storage;
-        for (int64_t first = from; first <= to; first += DifferenceSource::BlockSize) {
-            if (stop_.load(std::memory_order_relaxed)) [[unlikely]] {
-                return false;
-            }
-            const int count =
-                static_cast<int>(std::min<int64_t>(DifferenceSource::BlockSize, to - first + 1));
-            for (int k = 0; k < count; ++k) {
-                x[k] = grid_.at(first + k);
-            }
-            const DifferenceBlock block = sides_.atBlock(x, count, storage);
-            for (int k = 0; k < count; ++k) {
-                const int64_t j = first + k;
-                const PointDifference value = block.at(k);
-                if (headValid < 2 && (j == from || !value.failed)) [[unlikely]] {
-                    result.head[result.headCount++] = {j, value};
-                    headValid += value.failed ? 0 : 1;
-                }
-                tracker.feed(j, value, analysis);
-            }
-        }
-        result.tracker = tracker;
-        return true;
+        ChunkScanner scanner(sides_, grid_, result, stop_);
+        const bool completed = prune_ ? scanner.pruned(from, to) : scanner.evaluate(from, to);
+        scanner.finish();
+        return completed;
     }
 
     const DifferenceSource& sides_;
     const ScanGrid grid_;
     const int64_t chunkSize_;
+    const bool prune_;
     std::vector<ChunkResult> chunks_;
     std::atomic<size_t> next_{0};
     std::atomic<bool> stop_{false};
@@ -235,7 +299,7 @@ ScanOutcome scanGridForRoots(const DifferenceSource& sides, const ScanGrid& grid
 
     BracketList store(MaxBrackets);
     Joiner joiner(sides, grid, store, first);
-    ParallelScan scan(sides, grid, options.chunkSize);
+    ParallelScan scan(sides, grid, options);
     const int workers = workerCount(options);
     bool cancelled = false;
 

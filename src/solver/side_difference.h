@@ -69,6 +69,19 @@ private:
     Side right_;
 };
 
+// What an enclosure proves of both sides and of d over a range of x.
+struct DifferenceEnclosure {
+    Interval left;
+    Interval right;
+    Interval d;       // holds d at every point where neither side fails
+    bool cannotFail;  // no point fails or skips a division
+    bool alwaysFails; // every point fails
+
+    static DifferenceEnclosure nothingProven() {
+        return {Interval::unknown(), Interval::unknown(), Interval::unknown(), false, false};
+    }
+};
+
 // The two sides of the equation as a function of x.
 class DifferenceSource {
 public:
@@ -81,6 +94,11 @@ public:
     // in storage.
     virtual DifferenceBlock atBlock(const long double* x, int count,
                                     DifferenceBlock::Storage& storage) const;
+    // Both sides over every long double x of [lo, hi]; a source that cannot enclose proves
+    // nothing.
+    virtual DifferenceEnclosure enclose(long double, long double) const {
+        return DifferenceEnclosure::nothingProven();
+    }
 };
 
 // One point of d with the values it came from.

@@ -52,6 +52,23 @@ public:
         newerD_ = d;
     }
 
+    // Takes the state after a run of valid points of one strict sign, from the one after the
+    // point fed last up to `newer`, whose places hold nothing: the run's last two points.
+    void skipValidRun(int64_t older, long double olderD, int64_t newer, long double newerD) {
+        falling_ = std::fabs(newerD) < std::fabs(olderD);
+        olderIndex_ = older;
+        newerIndex_ = newer;
+        newerD_ = newerD;
+        last_ = Last::Valid;
+    }
+
+    // Takes the state after a run of failing points that goes on from the point fed last up
+    // to `last`.
+    void skipFailedRun(int64_t last) {
+        last_ = Last::Failed;
+        failedIndex_ = last;
+    }
+
     // Continues from the state at the end of a later stretch of the grid, scanned by a
     // tracker of its own, once this one has been fed that stretch's first points.
     void continueWith(const SignChangeTracker& later) {
