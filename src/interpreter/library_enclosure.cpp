@@ -3,8 +3,10 @@
 #include "interpreter/formelinterpreter.h"
 #include "interpreter/konstanten.h"
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -46,12 +48,14 @@ constexpr long double Pi = 3.14159265358979323846264338327950288L;
 // Beyond this |x| the extrema are not located: the full range is taken instead.
 constexpr long double LocatedRange = 0x1p40L;
 
-// The spacing of doubles at |y|, continued below the normal range by the subnormal spacing.
+// The spacing of doubles at |y| rounded to double (beyond its binade when it rounds up, which
+// only widens), continued below the normal range by the subnormal spacing; read off the bits.
 long double doubleSpacing(long double y) {
-    if (y == 0 || !std::isfinite(y)) {
-        return 0x1p-1074L;
+    const uint64_t field = (std::bit_cast<uint64_t>(static_cast<double>(y)) >> 52) & 0x7FF;
+    if (field == 0x7FF) {
+        return 0; // an infinite end stays where it is
     }
-    return std::ldexp(1.0L, std::max(std::ilogb(y), -1022) - 52);
+    return std::bit_cast<double>(field > 53 ? (field - 52) << 52 : uint64_t{1});
 }
 
 // A computed end moved out by enough for the function's error: the library's error at this
@@ -393,6 +397,19 @@ LibraryEnclosure checkedRange(Interval value, Failure failure, bool throughZero)
     return {value, failure};
 }
 
+// b^n for a small whole n in extended precision: within 2 |n| units of the 64-bit last place
+// of the exact power, far inside one unit of the double's.
+long double smallPower(long double b, int n) {
+    long double p = 1;
+    for (int m = n < 0 ? -n : n; m > 0; --m) {
+        p *= b;
+    }
+    return n < 0 ? 1 / p : p;
+}
+
+// Whole exponents this small are raised without the library when an enclosure is formed.
+constexpr double SmallExponent = 16;
+
 // pow(b, n) for a whole number n on [b0, b1]: the extremes lie at the ends, or at 0.
 LibraryEnclosure wholePower(double b0, double b1, double n) {
     if (n == 0) {
@@ -402,8 +419,9 @@ LibraryEnclosure wholePower(double b0, double b1, double n) {
     if (zeroInside && n < 0) {
         return b0 == 0 && b1 == 0 ? always() : maybe();
     }
-    const long double p0 = std::pow(b0, n);
-    const long double p1 = std::pow(b1, n);
+    const bool small = std::fabs(n) <= SmallExponent;
+    const long double p0 = small ? smallPower(b0, static_cast<int>(n)) : std::pow(b0, n);
+    const long double p1 = small ? smallPower(b1, static_cast<int>(n)) : std::pow(b1, n);
     Interval value = monotone(p0, p1, PowUlps);
     if (zeroInside) {
         value.lo = std::min(value.lo, 0.0L);

@@ -190,6 +190,17 @@ TEST_P(RootClassTest, SettlesEveryPlaceAndBracketWithinTheBound) {
     }
 }
 
+// Enclosures pass over stretches only where the full scan finds nothing either.
+TEST_P(RootClassTest, PrunedScanEqualsTheFullScan) {
+    const ClassCase& c = GetParam();
+    setEquation(c.left, c.right);
+    const ScanGrid grid = makeGrid(c.centre - c.halfWidth, c.centre + c.halfWidth, c.steps);
+    ParallelScanOptions full;
+    full.prune = false;
+    EXPECT_TRUE(sameOutcome(scanGridForRoots(sides(), grid, nullptr),
+                            scanGridForRoots(sides(), grid, nullptr, full)));
+}
+
 INSTANTIATE_TEST_SUITE_P(Solve, RootClassTest, testing::ValuesIn(classCases),
                          [](const testing::TestParamInfo<ClassCase>& info) {
                              return std::string(info.param.name);

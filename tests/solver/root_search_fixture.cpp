@@ -5,7 +5,9 @@
 #include "solver/root_refinement.h"
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
+#include <sstream>
 
 void RootSearchTest::setEquation(std::string_view left, std::string_view right) {
     sides_.compile(left, right);
@@ -38,6 +40,37 @@ std::vector<long double> RootSearchTest::solveWith(int a, int b, long double ste
         }
     }
     return roots;
+}
+
+namespace {
+
+bool sameBits(long double a, long double b) {
+    return std::memcmp(&a, &b, 10) == 0;
+}
+
+} // namespace
+
+::testing::AssertionResult sameOutcome(const ScanOutcome& pruned, const ScanOutcome& full) {
+    if (pruned.brackets.size() != full.brackets.size()) {
+        return ::testing::AssertionFailure() << pruned.brackets.size() << " brackets pruned, "
+                                             << full.brackets.size() << " in full";
+    }
+    for (size_t i = 0; i < full.brackets.size(); ++i) {
+        const RootBracket& p = pruned.brackets[i];
+        const RootBracket& f = full.brackets[i];
+        if (!sameBits(p.lower, f.lower) || !sameBits(p.upper, f.upper) || p.kind != f.kind) {
+            std::ostringstream out;
+            out.precision(21);
+            out << "bracket " << i << ": pruned [" << p.lower << ", " << p.upper << "] kind "
+                << static_cast<int>(p.kind) << ", in full [" << f.lower << ", " << f.upper
+                << "] kind " << static_cast<int>(f.kind);
+            return ::testing::AssertionFailure() << out.str();
+        }
+    }
+    if (pruned.cancelled != full.cancelled || !sameBits(pruned.lastX, full.lastX)) {
+        return ::testing::AssertionFailure() << "a different end of the scan";
+    }
+    return ::testing::AssertionSuccess();
 }
 
 std::string printedRoot(long double root) {

@@ -48,5 +48,8 @@ private:
     ScanOutcome last_{};
 };
 
+// The same brackets (count, order, kinds, every end to the last bit) and the same end.
+::testing::AssertionResult sameOutcome(const ScanOutcome& pruned, const ScanOutcome& full);
+
 // A root as the equation page prints it: rounded to 10 decimals, 10 significant digits.
 std::string printedRoot(long double root);
