@@ -46,9 +46,15 @@ void ReadingCheck::code(unsigned char code, int32_t begin, int32_t end) {
         found(Departure::WordWithoutValue, begin, end);
         return;
     }
-    if (code_classes::isOperand(code) && expect_ == Expect::AfterOperand) {
-        found(Departure::ImplicitMultiplication, lastBegin_, end);
-        return;
+    if (code_classes::isOperand(code)) {
+        if (expect_ == Expect::AfterOperand) {
+            found(Departure::ImplicitMultiplication, lastBegin_, end);
+            return;
+        }
+        if (lastIsOperator() && runMinuses_ % 2 != 0) {
+            found(Departure::DoubledOperator, runBegin_, lastEnd_);
+            return;
+        }
     }
 
     if (code == F::Number) {
@@ -127,18 +133,21 @@ void ReadingCheck::closing(int32_t end) {
     expect_ = Expect::AfterOperand;
 }
 
-// Where an operand is expected, only a sign may come: at the start of a sum, or after "+".
+// Where an operand is expected, only a sign may come, and after an operator only when that
+// is "+" or "-".
 void ReadingCheck::operation(unsigned char op, int32_t begin, int32_t end) {
-    if (expect_ == Expect::Operand) {
-        if (lastIsOperator()) {
-            if (last_ != F::Plus || !isSign(op)) {
-                found(Departure::DoubledOperator, lastBegin_, end);
-                return;
-            }
-        } else if (!isSign(op)) {
-            found(Departure::MissingOperand, begin, end);
+    if (expect_ == Expect::Operand && lastIsOperator()) {
+        if (!isSign(op) || !isSign(last_)) {
+            found(Departure::DoubledOperator, runBegin_, end);
             return;
         }
+        runMinuses_ += last_ == F::Minus ? 1 : 0;
+    } else if (expect_ == Expect::Operand && !isSign(op)) {
+        found(Departure::MissingOperand, begin, end);
+        return;
+    } else {
+        runBegin_ = begin;
+        runMinuses_ = 0;
     }
     expect_ = Expect::Operand;
 }

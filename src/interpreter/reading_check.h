@@ -9,10 +9,12 @@
 // Follows the codes of one compile as the compiler writes them and finds the first place
 // where they depart from ordinary notation:
 //   <side>    = [ <sum> ]
-//   <sum>     = [ <sign> ] <operand> { <operator> [ <sign> ] <operand> }
+//   <sum>     = { <sign> } <operand> { <operator> { <sign> } <operand> }
 //   <operand> = number | "x" | "e" | "pi" | "(" <sum> ")" | function "(" <sum> ")"
-// A sign may follow "+" only: the evaluator lets a second operator replace the first, which
-// reads as ordinary notation for "++" and "+-" and for no other pair.
+// The evaluator lets each operator replace the one before, so a run of operators reads as
+// its last. Ordinary notation reads signs after "+" or "-" (or at the start of a sum) by
+// the number of minus signs: the two agree when the run holds an even number of them before
+// its last operator (x+-2, x---2, +-x), and never after "*", "/", ":" or "^".
 class ReadingCheck {
 public:
     // text: the normalised text being compiled, where the codes' spans lie.
@@ -46,6 +48,10 @@ private:
     unsigned char last_ = Formelinterpreter::End;
     int32_t lastBegin_ = 0;
     int32_t lastEnd_ = 0;
+    // The run of operators that ends with the previous code: where it begins, and how many
+    // minus signs it holds before its last operator.
+    int32_t runBegin_ = 0;
+    int runMinuses_ = 0;
     // Where each open "(" begins, and where its function word begins, or -1 when it opens
     // a group. One entry per code at most.
     int32_t openBegin_[Formelinterpreter::ProgramSize];
