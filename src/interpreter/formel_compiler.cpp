@@ -153,7 +153,7 @@ void Formelinterpreter::FormelZerlegen() {
             countUnknown(begin);
             appendCode(Unknown);
         }
-        check.code(Programm[AnzahlToken], begin, currentIndex());
+        check.next(Programm[AnzahlToken], begin, currentIndex());
     }
     check.finish();
     firstDepartureKind = check.kind();

@@ -28,7 +28,7 @@ bool ReadingCheck::lastIsOperator() const {
     return code_classes::isOperator(last_);
 }
 
-void ReadingCheck::code(unsigned char code, int32_t begin, int32_t end) {
+void ReadingCheck::next(unsigned char code, int32_t begin, int32_t end) {
     if (kind_ != Departure::None || code == F::End) {
         return;
     }

@@ -21,7 +21,7 @@ public:
     explicit ReadingCheck(std::string_view text) : text_(text) {}
 
     // The code just written and the span of text it came from.
-    void code(unsigned char code, int32_t begin, int32_t end);
+    void next(unsigned char code, int32_t begin, int32_t end);
     // The end of the text.
     void finish();
 
