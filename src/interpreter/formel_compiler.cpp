@@ -1,4 +1,5 @@
 #include "interpreter/formelinterpreter.h"
+#include "interpreter/reading_check.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -119,9 +120,11 @@ void Formelinterpreter::FormelZerlegen() {
     firstUnknownBegin = 0;
     firstUnknownEnd = 0;
     Zeichenposition = 0;
+    ReadingCheck check(std::string_view(Formel, strnlen(Formel, sizeof Formel)));
     IncChar();
 
     while (Zeichen != '\0') {
+        const int32_t begin = currentIndex();
         if (isOperatorOrParen(Zeichen)) {
             appendCode(static_cast<unsigned char>(Zeichen));
             IncChar();
@@ -129,7 +132,6 @@ void Formelinterpreter::FormelZerlegen() {
             ++AnzahlToken;
             Zahlen_ermittel();
         } else if (isLetter(Zeichen)) {
-            const int32_t begin = currentIndex();
             char word[longestWord + 1];
             size_t length = 0;
             while (isLetter(Zeichen)) {
@@ -147,12 +149,16 @@ void Formelinterpreter::FormelZerlegen() {
             }
             appendCode(code);
         } else {
-            const int32_t begin = currentIndex();
             IncChar();
             countUnknown(begin);
             appendCode(Unknown);
         }
+        check.next(Programm[AnzahlToken], begin, currentIndex());
     }
+    check.finish();
+    firstDepartureKind = check.kind();
+    firstDepartureBegin = check.begin();
+    firstDepartureEnd = check.end();
     appendCode(End);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interpreter/departure.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -83,6 +85,11 @@ struct Formelinterpreter {
     // [firstUnknownBegin, firstUnknownEnd), empty when AnzahlFehler is 0.
     int32_t firstUnknownBegin;
     int32_t firstUnknownEnd;
+    // The first place where the last compile's reading departs from ordinary notation: its
+    // kind, and where it lies in Formel: [firstDepartureBegin, firstDepartureEnd).
+    Departure firstDepartureKind;
+    int32_t firstDepartureBegin;
+    int32_t firstDepartureEnd;
 
     // Copies text into Formel, keeping at most MaxTextLength characters.
     void setFormel(std::string_view text);

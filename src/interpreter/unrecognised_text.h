@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interpreter/departure.h"
 #include "interpreter/formelinterpreter.h"
 
 #include <string_view>
@@ -19,3 +20,18 @@ UnrecognisedText firstUnrecognisedText(const Formelinterpreter& compiled);
 // The same for a normalised formula text (blanks removed, lower case), as Formel holds it
 // after compiling, as a view into that text.
 UnrecognisedText firstUnrecognisedText(std::string_view text);
+
+// The first place where the compiler's reading of a formula departs from ordinary notation.
+struct FirstDeparture {
+    Departure kind; // None when the text is read as typed
+    // The place, as a view into the normalised text: for an unknown word or character what
+    // firstUnrecognisedText names; for a "(" never closed, from it to the end; for a ")"
+    // that closes nothing, from the start to it.
+    std::string_view text;
+};
+
+// The first departure of the last compile of `compiled`, as a view into its Formel.
+FirstDeparture firstDeparture(const Formelinterpreter& compiled);
+
+// The same for a normalised formula text, as a view into that text.
+FirstDeparture firstDeparture(std::string_view text);

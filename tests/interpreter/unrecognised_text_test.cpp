@@ -80,6 +80,8 @@ std::string shown(std::string_view text) {
     return out;
 }
 
+// Every word and character known; some of these are misread all the same (2x+1, 2*-3, 1e5,
+// 2pi, 1.2.3, "((("), which firstDeparture names.
 TEST(UnrecognisedTextTest, knownTextsHaveNone) {
     for (const char* text : {"", "2x+1", "2*-3", "1e5", "2pi", "1,5", "1.2.3", "x^2", "sqrt(x)",
                              "acotd(x)", "expn(e)", "y", "((("}) {

@@ -21,10 +21,10 @@
 #include "form/equation/equation_state.h"
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
+#include "form/window/departure_line.h"
 #include "form/window/form1.h"
 #include "interpreter/formelinterpreter.h"
 #include "interpreter/round.h"
-#include "interpreter/unrecognised_text.h"
 #include "solver/root_refinement.h"
 
 int MitteWert;
@@ -86,25 +86,6 @@ void showNewestLine(QListWidget* list) {
     list->scrollToItem(list->item(list->count() - 1), QAbstractItemView::PositionAtTop);
 }
 
-// The line that names the first word or character the compiler did not know, left side
-// first; empty when both sides were read whole.
-QString unrecognisedLine() {
-    const struct {
-        const Formelinterpreter& formula;
-        const char* name;
-    } sides[] = {{links, "linken"}, {rechts, "rechten"}};
-    for (const auto& side : sides) {
-        if (side.formula.AnzahlFehler == 0) {
-            continue;
-        }
-        const UnrecognisedText found = firstUnrecognisedText(side.formula);
-        return QStringLiteral("Unbekanntes %1 auf der %2 Seite: %3")
-            .arg(QLatin1String(found.word ? "Wort" : "Zeichen"), QLatin1String(side.name),
-                 QString::fromUtf8(found.text.data(), static_cast<qsizetype>(found.text.size())));
-    }
-    return QString();
-}
-
 std::string_view textOf(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
@@ -129,10 +110,10 @@ void Form1::istGleichSlot() {
                     textOf(GleichRechts_LineEdit->text().toUtf8()), equationSides);
     Ergebnisse_ListBox->addItem(headingLine());
     Ergebnisse_ListBox->addItem(QString());
-    // A side with an unknown word would be solved as a different equation.
-    const QString unrecognised = unrecognisedLine();
-    if (!unrecognised.isEmpty()) {
-        Ergebnisse_ListBox->addItem(unrecognised);
+    // A side not read as typed would be solved as a different equation.
+    const QString misread = departureLine(links, rechts);
+    if (!misread.isEmpty()) {
+        Ergebnisse_ListBox->addItem(misread);
         Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
         showNewestLine(Ergebnisse_ListBox);
         return;

@@ -12,12 +12,14 @@
 #include <string_view>
 #include <vector>
 
+#include "form/equation/equation_state.h"
 #include "form/graph/graph_frame.h"
 #include "form/graph/graph_sampling.h"
 #include "form/graph/graph_state.h"
 #include "form/graph/plot_mapping.h"
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
+#include "form/window/departure_line.h"
 
 namespace {
 
@@ -67,6 +69,11 @@ QString label(const char* format, long double value) {
     return QString::fromStdString(formatNumber(format, value));
 }
 
+// A legend, followed by why its curve is missing when it is.
+QString legend(const QString& text, const QString& misread) {
+    return misread.isEmpty() ? text : text + QStringLiteral("   ") + misread;
+}
+
 } // namespace
 
 void Form1::ZeichnenSlot() {
@@ -74,6 +81,10 @@ void Form1::ZeichnenSlot() {
     const QString linksText = GleichLinks_LineEdit->text();
     const QString rechtsText = GleichRechts_LineEdit->text();
     compileSides(textOf(linksText.toUtf8()), textOf(rechtsText.toUtf8()));
+    // A side not read as typed gets no curve, and neither does the difference.
+    const QString linksMisread = departureLine(links, true);
+    const QString rechtsMisread = departureLine(rechts, false);
+    const QString diffMisread = linksMisread.isEmpty() ? rechtsMisread : linksMisread;
 
     setFrameSize(grafik->width(), grafik->height());
     const PlotView plot = currentView();
@@ -88,12 +99,15 @@ void Form1::ZeichnenSlot() {
         painter.drawLine(c0, 0, c0, Hoehe);
         if (BeideSeiten) {
             painter.setPen(Qt::cyan);
-            painter.drawText(10, 30, QStringLiteral("yL_f(x)=") + linksText);
+            painter.drawText(10, 30, legend(QStringLiteral("yL_f(x)=") + linksText, linksMisread));
             painter.setPen(Qt::yellow);
-            painter.drawText(10, 50, QStringLiteral("yR_f(x)=") + rechtsText);
+            painter.drawText(10, 50,
+                             legend(QStringLiteral("yR_f(x)=") + rechtsText, rechtsMisread));
         }
         painter.setPen(Qt::green);
-        painter.drawText(10, 70, QStringLiteral("yDiff_f(x)=") + linksText + " - " + rechtsText);
+        painter.drawText(
+            10, 70,
+            legend(QStringLiteral("yDiff_f(x)=") + linksText + " - " + rechtsText, diffMisread));
         painter.end();
     }
 
@@ -105,11 +119,15 @@ void Form1::ZeichnenSlot() {
 
     const ColumnArrays arrays = columnArrays(Breite);
     sampleColumns(plot, Breite, arrays);
-    if (BeideSeiten) {
+    if (BeideSeiten && linksMisread.isEmpty()) {
         KurveZeichnen(arrays.yL_Werte, groesse, Breite, Qt::cyan, arrays.yL_Fehler);
+    }
+    if (BeideSeiten && rechtsMisread.isEmpty()) {
         KurveZeichnen(arrays.yR_Werte, groesse, Breite, Qt::yellow, arrays.yR_Fehler);
     }
-    KurveZeichnen(arrays.yDiff_Werte, groesse, Breite, Qt::green, arrays.yDiff_Fehler);
+    if (diffMisread.isEmpty()) {
+        KurveZeichnen(arrays.yDiff_Werte, groesse, Breite, Qt::green, arrays.yDiff_Fehler);
+    }
     grafik->update();
 }
 

@@ -28,6 +28,14 @@ class EquationRequestTest : public QObject {
         QTest::keyClicks(form->GleichRechts_LineEdit, right);
         QTest::mouseClick(form->IstGleich_pushButton, Qt::LeftButton);
     }
+    // Solves, and checks that the request wrote only the heading and the line that names why
+    // it solved nothing: no blank line, no result.
+    void solveNothing(QString left, QString right, const QString& line) {
+        solve(left, right);
+        const QString heading =
+            left.remove(' ').toLower() + QStringLiteral(" = ") + right.remove(' ').toLower();
+        QCOMPARE(lines(form->Ergebnisse_ListBox), (QStringList{heading, "", line, Closing}));
+    }
     // Replaces the value of a spin box by typing, as the user does.
     static void typeInto(QSpinBox* box, const QString& text) {
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
@@ -53,6 +61,8 @@ private slots:
     void textOutsideAsciiIsUnrecognised();
     void unrecognisedTextIsNamed_data();
     void unrecognisedTextIsNamed();
+    void misreadSideIsNamed_data();
+    void misreadSideIsNamed();
     void readableQuirksAreSolved_data();
     void readableQuirksAreSolved();
     void fullBracketStoreKeepsTheFirstRoots();
@@ -274,11 +284,92 @@ void EquationRequestTest::unrecognisedTextIsNamed() {
     QFETCH(QString, left);
     QFETCH(QString, right);
     QFETCH(QString, line);
-    solve(left, right);
-    const QString heading =
-        left.remove(' ').toLower() + QStringLiteral(" = ") + right.remove(' ').toLower();
-    // Nothing is solved: no blank line, no result.
-    QCOMPARE(lines(form->Ergebnisse_ListBox), (QStringList{heading, "", line, Closing}));
+    solveNothing(left, right, line);
+}
+
+// Each kind of misreading, on the left or the right side, as the user typed it: one line
+// names the place and nothing is solved.
+void EquationRequestTest::misreadSideIsNamed_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QString>("line");
+
+    const QString left = QStringLiteral(" auf der linken Seite: ");
+    const QString right = QStringLiteral(" auf der rechten Seite: ");
+    QTest::newRow("2x+1") << "2x+1"
+                          << "5"
+                          << "Fehlendes Malzeichen" + left + "2x";
+    QTest::newRow("2x") << "2x"
+                        << "4"
+                        << "Fehlendes Malzeichen" + left + "2x";
+    QTest::newRow("(x)(x)") << "(x)(x)"
+                            << "4"
+                            << "Fehlendes Malzeichen" + left + ")(";
+    QTest::newRow("2pi") << "x"
+                         << "2pi"
+                         << "Fehlendes Malzeichen" + right + "2pi";
+    QTest::newRow("1e5") << "x"
+                         << "1e5"
+                         << "Unbekannte Exponentenschreibweise" + right + "1e5";
+    QTest::newRow("x*1e-9") << "x*1e-9"
+                            << "1"
+                            << "Unbekannte Exponentenschreibweise" + left + "1e-9";
+    QTest::newRow("capital E") << "x"
+                               << "2E3"
+                               << "Unbekannte Exponentenschreibweise" + right + "2e3";
+    QTest::newRow("x--2") << "x--2"
+                          << "0"
+                          << "Doppeltes Rechenzeichen" + left + "--";
+    QTest::newRow("x*-2") << "x*-2"
+                          << "4"
+                          << "Doppeltes Rechenzeichen" + left + "*-";
+    QTest::newRow("2*-3") << "x"
+                          << "2*-3"
+                          << "Doppeltes Rechenzeichen" + right + "*-";
+    QTest::newRow("2^-1") << "x"
+                          << "2^-1"
+                          << "Doppeltes Rechenzeichen" + right + "^-";
+    QTest::newRow("3*") << "3*"
+                        << "x"
+                        << "Fehlender Operand" + left + "*";
+    QTest::newRow("x+") << "x+"
+                        << "2"
+                        << "Fehlender Operand" + left + "+";
+    QTest::newRow("(x") << "(x"
+                        << "2"
+                        << "Nicht geschlossene Klammer" + left + "(x";
+    QTest::newRow("x)") << "x)"
+                        << "2" << QString::fromUtf8("Nicht ge\u00f6ffnete Klammer") + left + "x)";
+    QTest::newRow("1,5,5") << "x"
+                           << "1,5,5" << QString::fromUtf8("Ung\u00fcltige Zahl") + right + "1,5,5";
+    QTest::newRow("1..2") << "x"
+                          << "1..2" << QString::fromUtf8("Ung\u00fcltige Zahl") + right + "1..2";
+    QTest::newRow("sin()") << "sin()"
+                           << "0"
+                           << "Fehlendes Argument" + left + "sin()";
+    QTest::newRow("sin 2") << "sin 2"
+                           << "0"
+                           << "Fehlendes Argument" + left + "sin";
+    QTest::newRow("()") << "x*()"
+                        << "1"
+                        << "Leere Klammer" + left + "()";
+    QTest::newRow("y") << "y"
+                       << "x^2"
+                       << "Unbekannte Variable" + left + "y";
+    // The left side first, and the first place of a side.
+    QTest::newRow("both sides") << "x+"
+                                << "2x"
+                                << "Fehlender Operand" + left + "+";
+    QTest::newRow("first place") << "2x+(x"
+                                 << "1"
+                                 << "Fehlendes Malzeichen" + left + "2x";
+}
+
+void EquationRequestTest::misreadSideIsNamed() {
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QString, line);
+    solveNothing(left, right, line);
 }
 
 void EquationRequestTest::readableQuirksAreSolved_data() {
@@ -286,22 +377,19 @@ void EquationRequestTest::readableQuirksAreSolved_data() {
     QTest::addColumn<QString>("right");
     QTest::addColumn<QStringList>("results");
 
-    // 2x reads as the number 2 followed by x, with no operator between them.
-    QTest::newRow("2x+1") << "2x+1"
-                          << "0" << QStringList();
-    // 1e5 is 1, the constant e and 5, with no exponent notation.
-    QTest::newRow("1e5") << "x"
-                         << "1e5" << QStringList();
-    QTest::newRow("2*-3") << "x"
-                          << "2*-3" << QStringList();
     QTest::newRow("decimal comma") << "x"
                                    << "1,5" << QStringList{"X1 =  1.5"};
-    QTest::newRow("2pi") << "x"
-                         << "2pi" << QStringList();
     QTest::newRow("blank splits a word") << "s in(x)"
                                          << "0" << QStringList();
     QTest::newRow("degree words") << "SinD(x)"
                                   << "0.5" << QStringList();
+    // A sign after "+" reads as in ordinary notation, so does one in parentheses.
+    QTest::newRow("x+-2") << "x+-2"
+                          << "0" << QStringList{"X1 =  2"};
+    QTest::newRow("2^(-1)") << "x"
+                            << "2^(-1)" << QStringList{"X1 =  0.5"};
+    QTest::newRow("capitals and blanks") << " 2 * X "
+                                         << "PI" << QStringList{"X1 =  1.570796327"};
 }
 
 void EquationRequestTest::readableQuirksAreSolved() {

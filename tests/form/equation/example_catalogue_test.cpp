@@ -155,7 +155,8 @@ void ExampleCatalogueTest::example() {
     QCOMPARE(click.right, text.mid(equals + 1));
     QCOMPARE(click.buttonText, QStringLiteral("Beispiel:%1").arg(number));
 
-    // Heading, empty line, blank line, results, closing line.
+    // Heading, empty line, blank line, results, closing line: every side is read as typed,
+    // so no line names a misread one and the request solves.
     const QStringList& lines = click.lines;
     QVERIFY2(lines.size() >= 4, qPrintable(lines.join(QLatin1Char('|'))));
     QCOMPARE(lines.at(0), QString::fromLatin1(expected->heading));

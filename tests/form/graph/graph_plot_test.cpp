@@ -88,6 +88,8 @@ private slots:
     void frameWiderThan2000Columns();
     void legendsAsTyped_data();
     void legendsAsTyped();
+    void misreadSideHasNoCurve_data();
+    void misreadSideHasNoCurve();
     void longTextsAreCut();
 };
 
@@ -464,6 +466,80 @@ void GraphPlotTest::legendsAsTyped() {
         reference.drawText(10, 70, "yDiff_f(x)=X ^ 2 + 10 -   -10");
     }
     QCOMPARE(image.copy(LegendBand), expected.copy(LegendBand));
+}
+
+void GraphPlotTest::misreadSideHasNoCurve_data() {
+    QTest::addColumn<bool>("both");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QStringList>("legends"); // yL, yR, yDiff
+    QTest::addColumn<int>("yellowRow");       // where the right side's dots begin, or -1
+
+    QTest::newRow("unknown word on the left")
+        << true << "sinx"
+        << "0.5"
+        << QStringList{"yL_f(x)=sinx   Unbekanntes Wort auf der linken Seite: sinx", "yR_f(x)=0.5",
+                       "yDiff_f(x)=sinx - 0.5   Unbekanntes Wort auf der linken Seite: sinx"}
+        << 150;
+    QTest::newRow("difference only")
+        << false << "x"
+        << "2x"
+        << QStringList{"", "", "yDiff_f(x)=x - 2x   Fehlendes Malzeichen auf der rechten Seite: 2x"}
+        << -1;
+    QTest::newRow("both sides misread")
+        << true << "(x"
+        << "x)"
+        << QStringList{"yL_f(x)=(x   Nicht geschlossene Klammer auf der linken Seite: (x",
+                       QString::fromUtf8(
+                           "yR_f(x)=x)   Nicht ge\u00f6ffnete Klammer auf der rechten Seite: x)"),
+                       "yDiff_f(x)=(x - x)   Nicht geschlossene Klammer auf der linken Seite: (x"}
+        << -1;
+}
+
+// A side the compiler does not read as typed has no curve, nor has the difference; the
+// legend says why.
+void GraphPlotTest::misreadSideHasNoCurve() {
+    QFETCH(bool, both);
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QStringList, legends);
+    QFETCH(int, yellowRow);
+    showFrame(600, 400);
+    if (both) {
+        form->yL_yR_pushButton13->click();
+    }
+    const QImage image = draw(left, right);
+    const QRect band(0, 10, 600, 70);
+    QImage expected(600, 400, QImage::Format_RGB32);
+    expected.fill(Black);
+    {
+        QPainter reference(&expected);
+        QFont font = form->grafik->font();
+        font.setStyleStrategy(QFont::NoAntialias);
+        reference.setFont(font);
+        // The y axis runs through the band, under the legends.
+        reference.setPen(Gray);
+        reference.drawLine(300, 0, 300, 400);
+        if (both) {
+            reference.setPen(Cyan);
+            reference.drawText(10, 30, legends[0]);
+            reference.setPen(Yellow);
+            reference.drawText(10, 50, legends[1]);
+        }
+        reference.setPen(Green);
+        reference.drawText(10, 70, legends[2]);
+    }
+    QCOMPARE(image.copy(band), expected.copy(band));
+    const QRect plot(0, 80, 600, 320);
+    QCOMPARE(count(image, Cyan, plot), 0);
+    QCOMPARE(count(image, Green, plot), 0);
+    if (yellowRow >= 0) {
+        for (int i = 1; i < 600; i += 23) {
+            QCOMPARE(at(image, i, yellowRow + 1), Yellow);
+        }
+    } else {
+        QCOMPARE(count(image, Yellow, plot), 0);
+    }
 }
 
 void GraphPlotTest::longTextsAreCut() {
