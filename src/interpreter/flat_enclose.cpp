@@ -1,6 +1,9 @@
+#include "interpreter/dual_arithmetic.h"
 #include "interpreter/flat_apply.h"
 #include "interpreter/flat_program.h"
 #include "interpreter/interval_arithmetic.h"
+
+#include <cmath>
 
 namespace {
 
@@ -8,35 +11,36 @@ using flat::Kind;
 using flat::Op;
 using flat::Source;
 
-// What the operations of one enclosure read besides the accumulator.
-struct IntervalOperands {
-    Interval* r;
+// What the operations of one enclosure read besides the accumulator; the arithmetic A turns a
+// constant and the range of x into its values.
+template <class A> struct RangeOperands {
+    typename A::Value* r;
     const long double* constants;
     const double* numbers;
-    Interval x;
+    typename A::Value x;
 };
 
-template <Source S>
-[[gnu::always_inline]] inline Interval operand(const IntervalOperands& p, const Interval& a,
-                                               const Op& o) {
+template <Source S, class A>
+[[gnu::always_inline]] inline typename A::Value operand(const RangeOperands<A>& p,
+                                                        const typename A::Value& a, const Op& o) {
     if constexpr (S == Source::Accumulator) {
         return a;
     } else if constexpr (S == Source::Register) {
         return p.r[o.src];
     } else if constexpr (S == Source::Constant) {
-        return Interval::point(p.constants[o.src]);
+        return A::constant(p.constants[o.src]);
     } else if constexpr (S == Source::Number) {
-        return Interval::point(p.numbers[o.src]);
+        return A::constant(p.numbers[o.src]);
     } else if constexpr (S == Source::X) {
         return p.x;
     } else {
-        return Interval::point(0);
+        return A::constant(0);
     }
 }
 
-template <Kind K>
-[[gnu::always_inline]] inline void intervalStep(flat::IntervalArithmetic& arithmetic, Interval& a,
-                                                const IntervalOperands& p, const Op& o) {
+template <Kind K, class A>
+[[gnu::always_inline]] inline void rangeStep(A& arithmetic, typename A::Value& a,
+                                             const RangeOperands<A>& p, const Op& o) {
     constexpr flat::Operation op = flat::operations[K];
     if constexpr (op.rule == flat::Rule::Spill) {
         p.r[o.dst] = a;
@@ -46,29 +50,54 @@ template <Kind K>
     }
 }
 
-} // namespace
-
-// The program run once over intervals: each operation of the table applied to the ranges of
-// its operands, in the same order as the evaluation at a point.
-FlatProgram::Enclosure FlatProgram::enclose(const Interval& x) const {
-    Interval r[MaxRegisters];
-    Interval a = Interval::point(0);
-    const IntervalOperands operands{r, constants, numbers, x};
-    flat::IntervalArithmetic arithmetic;
+// The program run once over a range, each operation of the table applied to the ranges of its
+// operands in the same order as the evaluation at a point. False once every point fails.
+template <class A>
+bool overRange(const flat::Op* ops, int count, const long double* constants, const double* numbers,
+               const typename A::Value& x, A& arithmetic, typename A::Value& a) {
+    typename A::Value r[FlatProgram::MaxRegisters];
+    const RangeOperands<A> operands{r, constants, numbers, x};
     for (const Op *o = ops, *end = ops + count; o != end; ++o) {
         switch (o->kind) {
-#define QUINT_INTERVAL_CASE(name, rule, left, right)                                               \
+#define QUINT_RANGE_CASE(name, rule, left, right)                                                  \
     case flat::name:                                                                               \
-        intervalStep<flat::name>(arithmetic, a, operands, *o);                                     \
+        rangeStep<flat::name>(arithmetic, a, operands, *o);                                        \
         break;
-            QUINT_FLAT_OPERATIONS(QUINT_INTERVAL_CASE)
-#undef QUINT_INTERVAL_CASE
+            QUINT_FLAT_OPERATIONS(QUINT_RANGE_CASE)
+#undef QUINT_RANGE_CASE
         default:
             __builtin_unreachable(); // every kind comes from the table
         }
         if (arithmetic.alwaysFails) {
-            return {Interval::unknown(), false, true};
+            return false;
         }
     }
+    return true;
+}
+
+} // namespace
+
+FlatProgram::Enclosure FlatProgram::enclose(const Interval& x) const {
+    flat::IntervalArithmetic arithmetic;
+    Interval a = Interval::point(0);
+    if (!overRange(ops, count, constants, numbers, x, arithmetic, a)) {
+        return {Interval::unknown(), false, true};
+    }
     return {a, !arithmetic.mayFail && !arithmetic.maySkip, false};
+}
+
+FlatProgram::ExactEnclosure FlatProgram::encloseExactly(const Interval& x) const {
+    flat::DualArithmetic arithmetic;
+    flat::Dual a = flat::DualArithmetic::constant(0);
+    if (!overRange(ops, count, constants, numbers, flat::DualArithmetic::variable(x), arithmetic,
+                   a)) {
+        return {Interval::unknown(), Interval::unknown(), false, true};
+    }
+    // The slope holds the derivative for either reading of a constant, as written or as
+    // stored rounded to double: a relative 2^-40 covers them.
+    constexpr long double Share = 0x1p-40L;
+    const Interval slope = a.d.known() ? Interval{a.d.lo - std::fabs(a.d.lo) * Share,
+                                                  a.d.hi + std::fabs(a.d.hi) * Share}
+                                       : a.d;
+    return {a.v, slope, !arithmetic.mayFail && !arithmetic.maySkip, false};
 }

@@ -55,6 +55,17 @@ public:
     };
     Enclosure enclose(const Interval& x) const;
 
+    // The exact function of the program (its operations exact, its constants as stored) over
+    // every real x of a range, and its derivative: value and slope hold them wherever no
+    // point fails; a value too small for a double counts as a value, not a failure.
+    struct ExactEnclosure {
+        Interval value;
+        Interval slope;
+        bool cannotFail;
+        bool alwaysFails;
+    };
+    ExactEnclosure encloseExactly(const Interval& x) const;
+
     int opCount() const { return count; }
 
     // True when some operation reads x; otherwise every evaluation gives the same value,

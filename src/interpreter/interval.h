@@ -78,3 +78,15 @@ inline Interval quotient(const Interval& a, const Interval& b) {
 inline Interval roundedToDouble(const Interval& a) {
     return Interval::of(static_cast<double>(a.lo), static_cast<double>(a.hi));
 }
+
+// The interval moved out by at least one unit of the 64-bit last place at each end: enough to
+// hold the exact result of an operation whose ends were rounded to nearest once.
+inline Interval widened(const Interval& a) {
+    const auto down = [](long double y) {
+        return std::isfinite(y) ? y - std::fabs(y) * 0x1p-63L - 0x1p-16445L : y;
+    };
+    const auto up = [](long double y) {
+        return std::isfinite(y) ? y + std::fabs(y) * 0x1p-63L + 0x1p-16445L : y;
+    };
+    return a.known() ? Interval{down(a.lo), up(a.hi)} : a;
+}

@@ -15,6 +15,9 @@ struct IntervalArithmetic {
     bool maySkip = false;     // some point may skip a division by zero
     bool alwaysFails = false; // every point makes the library set errno
 
+    static Interval constant(long double c) { return Interval::point(c); }
+    static Interval variable(const Interval& x) { return x; }
+
     Value divide(const Value& l, const Value& r) {
         if (r.mayBeZero()) {
             maySkip = true;

@@ -346,20 +346,89 @@ int libraryErrorUlps(unsigned char code) {
     }
 }
 
-LibraryEnclosure encloseFunction(unsigned char code, const Interval& argument) {
+namespace {
+
+// A real range widened so that its ends rounded to double hold it; a range beyond the doubles
+// keeps the largest double, which a monotone function maps inside the range of the reals.
+Interval doubleHull(const Interval& v) {
+    constexpr long double Max = DBL_MAX;
+    return {std::min(v.lo - doubleSpacing(v.lo), Max), std::max(v.hi + doubleSpacing(v.hi), -Max)};
+}
+
+// An extended operation's result: as rounded, or widened to hold the exact result.
+Interval rounded(const Interval& v, Reading reading) {
+    return reading == Reading::Exact ? widened(v) : v;
+}
+
+// An exact reading's ends computed in extended precision, in either order, moved out by a
+// relative slack.
+Interval relativeHull(long double a, long double b, long double slack) {
+    if (std::isnan(a) || std::isnan(b)) {
+        return Interval::unknown();
+    }
+    // Beyond the relative slack, the smallest extended subnormal, which an exact value below
+    // the range of extended precision rounds to.
+    constexpr long double Tiny = 0x1p-16445L;
+    const long double lo = std::min(a, b);
+    const long double hi = std::max(a, b);
+    return {std::isinf(lo) ? lo : lo - std::fabs(lo) * slack - Tiny,
+            std::isinf(hi) ? hi : hi + std::fabs(hi) * slack + Tiny};
+}
+
+// exp of every real argument of [a, b]: extended exp keeps values far below the doubles
+// (its error, like exp's, is listed as 1 ulp); only an overflow of the double fails.
+LibraryEnclosure exactExponential(long double a, long double b) {
+    constexpr long double Slack = 0x1p-58L; // far above expl's error of about 2^-63
+    const Failure failure =
+        beyond(static_cast<double>(a), static_cast<double>(b), ExpOverflow, true);
+    if (failure == Failure::Always) {
+        return always();
+    }
+    const long double hi = std::min(b, static_cast<long double>(ExpOverflow));
+    return {relativeHull(std::exp(a), std::exp(hi), Slack), failure};
+}
+
+// log or log10 of every real argument of [a, b]: extended logarithms keep arguments far
+// below the doubles; arguments down to 0 reach minus infinity.
+LibraryEnclosure exactLogarithm(long double a, long double b, bool decimal) {
+    constexpr long double Slack = 0x1p-58L; // far above logl's error of about 2^-63
+    if (b <= 0) {
+        return always();
+    }
+    const auto log = [decimal](long double y) { return decimal ? std::log10(y) : std::log(y); };
+    const Interval value = relativeHull(a > 0 ? log(a) : -INFINITY, log(b), Slack);
+    return {value, a <= 0 ? Failure::Maybe : Failure::Never};
+}
+
+} // namespace
+
+LibraryEnclosure encloseFunction(unsigned char code, const Interval& argument, Reading reading) {
     if (!argument.known()) {
         return maybe();
     }
     if (code == F::ExpZ) {
-        return enclosePower(Interval::point(10), argument);
+        return enclosePower(Interval::point(10), argument, reading);
     }
     Interval v = argument;
     if (inDegrees(code)) {
-        v = v * Interval::point(DegToRad);
+        v = rounded(v * Interval::point(DegToRad), reading);
     } else if (isReciprocalArgument(code)) {
-        v = reciprocal(v);
+        v = rounded(reciprocal(v), reading);
     }
-    const Interval d = roundedToDouble(v);
+    if (reading == Reading::Exact && code == F::ExpN) {
+        return exactExponential(v.lo, v.hi);
+    }
+    if (reading == Reading::Exact && (code == F::Ln || code == F::Log)) {
+        return exactLogarithm(v.lo, v.hi, code == F::Log);
+    }
+    const bool trigonometric =
+        (code >= F::Sin && code <= F::Cot) || (code >= F::SinD && code <= F::CotD);
+    if (reading == Reading::Exact && trigonometric && (v.lo < -DBL_MAX || v.hi > DBL_MAX)) {
+        // A real argument beyond the doubles: the evaluator's would be infinite and fail,
+        // the exact function does not.
+        return maybe();
+    }
+    const Interval d = roundedToDouble(reading == Reading::Exact ? doubleHull(v) : v);
     if (!d.known()) {
         return maybe();
     }
@@ -367,10 +436,15 @@ LibraryEnclosure encloseFunction(unsigned char code, const Interval& argument) {
     if (result.failure == Failure::Always) {
         return result;
     }
+    if (reading == Reading::Exact) {
+        // The padding bounds computed results; an exact one may lie half a unit beyond even a
+        // correctly rounded result.
+        result.value = doubleHull(result.value);
+    }
     if (isReciprocalResult(code)) {
-        result.value = reciprocal(result.value);
+        result.value = rounded(reciprocal(result.value), reading);
     } else if (givesDegrees(code)) {
-        result.value = result.value * Interval::point(RadToDeg);
+        result.value = rounded(result.value * Interval::point(RadToDeg), reading);
     }
     return result;
 }
@@ -378,18 +452,23 @@ LibraryEnclosure encloseFunction(unsigned char code, const Interval& argument) {
 namespace {
 
 // The results of a power, finite and nonzero before rounding unless throughZero says that
-// they pass through 0: rounding to infinity or to 0 sets ERANGE, and no other result does.
-LibraryEnclosure checkedRange(Interval value, Failure failure, bool throughZero) {
+// they pass through 0: rounding to infinity sets ERANGE, and so does rounding to 0, which the
+// exact reading takes for a value.
+LibraryEnclosure checkedRange(Interval value, Failure failure, bool throughZero, Reading reading) {
     constexpr long double Max = DBL_MAX;
     constexpr long double ToZero = 0x1p-1075L; // half the smallest subnormal
     constexpr long double Slack = 0x1p-40L;
+    if (!value.known()) {
+        return maybe();
+    }
+    const bool computed = reading == Reading::Computed;
     throughZero = throughZero || (value.lo <= 0 && value.hi >= 0);
     const long double small = throughZero ? 0 : std::min(std::fabs(value.lo), std::fabs(value.hi));
     const long double large = value.magnitude();
-    if (!throughZero && (small > Max * (1 + Slack) || large < ToZero * (1 - Slack))) {
+    if (small > Max * (1 + Slack) || (computed && !throughZero && large < ToZero * (1 - Slack))) {
         return always();
     }
-    if (large >= Max * (1 - Slack) || small <= ToZero * (1 + Slack)) {
+    if (large >= Max * (1 - Slack) || (computed && small <= ToZero * (1 + Slack))) {
         failure = worse(failure, Failure::Maybe);
     }
     value.lo = std::clamp(value.lo, -Max, Max);
@@ -410,8 +489,12 @@ long double smallPower(long double b, int n) {
 // Whole exponents this small are raised without the library when an enclosure is formed.
 constexpr double SmallExponent = 16;
 
+// The exact reading computes powers in extended precision: smallPower within 2^-59 of the
+// exact power, powl within the 1 ulp the glibc manual lists for it.
+constexpr long double ExactPowerSlack = 0x1p-56L;
+
 // pow(b, n) for a whole number n on [b0, b1]: the extremes lie at the ends, or at 0.
-LibraryEnclosure wholePower(double b0, double b1, double n) {
+LibraryEnclosure wholePower(long double b0, long double b1, double n, Reading reading) {
     if (n == 0) {
         return never(Interval::point(1));
     }
@@ -420,48 +503,71 @@ LibraryEnclosure wholePower(double b0, double b1, double n) {
         return b0 == 0 && b1 == 0 ? always() : maybe();
     }
     const bool small = std::fabs(n) <= SmallExponent;
-    const long double p0 = small ? smallPower(b0, static_cast<int>(n)) : std::pow(b0, n);
-    const long double p1 = small ? smallPower(b1, static_cast<int>(n)) : std::pow(b1, n);
-    Interval value = monotone(p0, p1, PowUlps);
+    const auto power = [&](long double b) -> long double {
+        if (small) {
+            return smallPower(b, static_cast<int>(n));
+        }
+        return reading == Reading::Exact ? std::pow(b, static_cast<long double>(n))
+                                         : std::pow(static_cast<double>(b), n);
+    };
+    Interval value = reading == Reading::Exact ? relativeHull(power(b0), power(b1), ExactPowerSlack)
+                                               : monotone(power(b0), power(b1), PowUlps);
     if (zeroInside) {
         value.lo = std::min(value.lo, 0.0L);
         value.hi = std::max(value.hi, 0.0L);
     }
     // A tiny base may round its power to 0 (ERANGE) where 0 itself gives 0 silently.
-    return checkedRange(value, Failure::Never, zeroInside);
+    return checkedRange(value, Failure::Never, zeroInside, reading);
 }
 
-bool isWhole(double v) {
-    return std::fabs(v) < 0x1p53 && v == std::trunc(v);
+bool isWhole(long double v) {
+    return std::fabs(v) < 0x1p53L && v == std::trunc(v);
 }
 
 } // namespace
 
-LibraryEnclosure enclosePower(const Interval& base, const Interval& exponent) {
-    const Interval b = roundedToDouble(base);
-    const Interval e = roundedToDouble(exponent);
+// The exact reading holds both the power of the exact operands and that of the operands
+// rounded to double, as the evaluator rounds them: a constant operand may be stored either
+// way. A whole exponent is a double already.
+LibraryEnclosure enclosePower(const Interval& base, const Interval& exponent, Reading reading) {
+    const bool exact = reading == Reading::Exact;
+    const bool wholeExponent = exponent.lo == exponent.hi && isWhole(exponent.lo);
+    const Interval b = exact ? doubleHull(base) : roundedToDouble(base);
+    const Interval e =
+        exact ? (wholeExponent ? exponent : doubleHull(exponent)) : roundedToDouble(exponent);
     if (!b.known() || !e.known() || b.mayBeInfinite() || e.mayBeInfinite()) {
         return maybe();
     }
-    const double b0 = static_cast<double>(b.lo);
-    const double b1 = static_cast<double>(b.hi);
-    const double e0 = static_cast<double>(e.lo);
-    const double e1 = static_cast<double>(e.hi);
-    if (e0 == e1 && isWhole(e0)) {
-        return wholePower(b0, b1, e0);
+    if (e.lo == e.hi && isWhole(e.lo)) {
+        return wholePower(b.lo, b.hi, static_cast<double>(e.lo), reading);
     }
-    if (b0 > 0) {
+    if (b.lo > 0) {
         // b^e = exp(e ln b) is monotone in each of e and ln b: its extremes lie at the corners.
-        const Interval value =
-            hullOf(std::pow(b0, e0), std::pow(b0, e1), std::pow(b1, e0), std::pow(b1, e1));
-        if (!value.known()) {
-            return maybe();
+        Interval value;
+        if (reading == Reading::Exact) {
+            const Interval low = relativeHull(std::pow(b.lo, e.lo), std::pow(b.lo, e.hi), 0);
+            const Interval high = relativeHull(std::pow(b.hi, e.lo), std::pow(b.hi, e.hi), 0);
+            if (!low.known() || !high.known()) {
+                return maybe();
+            }
+            value =
+                relativeHull(std::min(low.lo, high.lo), std::max(low.hi, high.hi), ExactPowerSlack);
+        } else {
+            const double b0 = static_cast<double>(b.lo);
+            const double b1 = static_cast<double>(b.hi);
+            const double e0 = static_cast<double>(e.lo);
+            const double e1 = static_cast<double>(e.hi);
+            const Interval corners =
+                hullOf(std::pow(b0, e0), std::pow(b0, e1), std::pow(b1, e0), std::pow(b1, e1));
+            if (!corners.known()) {
+                return maybe();
+            }
+            value = {below(corners.lo, PowUlps), above(corners.hi, PowUlps)};
         }
-        return checkedRange({below(value.lo, PowUlps), above(value.hi, PowUlps)}, Failure::Never,
-                            false);
+        return checkedRange(value, Failure::Never, false, reading);
     }
     // A negative base with an exponent that is not whole is a domain error.
-    if (b1 < 0 && std::floor(e1) < std::ceil(e0)) {
+    if (b.hi < 0 && std::floor(e.hi) < std::ceil(e.lo)) {
         return always();
     }
     return maybe();
