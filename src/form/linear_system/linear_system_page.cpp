@@ -14,6 +14,7 @@
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
 #include "gauss/gausalgorithmus.h"
+#include "gauss/solution_set.h"
 
 // The solver of the page.
 Gausalgorithmus GausAlgorithmus;
@@ -102,7 +103,9 @@ void Form1::istGleichXYZ_Slot() {
     if (!error.isEmpty()) {
         AusgabeXYZ_listBox->addItem(error);
     } else if (GausAlgorithmus.Werte_uebergeben(XK_Gausalg, Wert_Gausalg, n) != 0) {
-        AusgabeXYZ_listBox->addItem(QStringLiteral("Keine Loesung!"));
+        AusgabeXYZ_listBox->addItem(gauss::infinitelyManySolutions(XK_Gausalg, Wert_Gausalg, n)
+                                        ? tr("Unendlich viele Loesungen!")
+                                        : tr("Keine Loesung!"));
     } else {
         for (int i = 1; i <= n; ++i) {
             Str = resultLine(i, GausAlgorithmus.getWert(i));
