@@ -79,10 +79,10 @@ void showBounds(Form1& form) {
     setBoundLabel(form.bisX_lb, zwStr, sizeof zwStr, MaxX);
 }
 
-// Makes the newest line the list's top item. This lays out the whole list, so a request
-// does it only when the list can be seen: while the progress dialog shows (events are then
-// processed) and for its closing line.
-void showNewestLine(QListWidget* list) {
+// Makes the newest line the list's top item. A request does it only when the list can be
+// seen: while the progress dialog shows (events are then processed) and for its closing
+// line.
+void showNewestLine(ResultList* list) {
     list->scrollToItem(list->item(list->count() - 1), QAbstractItemView::PositionAtTop);
 }
 

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "form/window/result_list.h"
 #include "form/window/result_list_copy.h"
 #include "form/window/widget_setup.h"
 #include "interpreter/formelinterpreter.h"
@@ -152,7 +153,7 @@ void Form1::createEquationTab() {
     frame3Layout->addWidget(Beispiel_pushButton, 1, 4, 1, 2);
     Gleichung_TabPageLayout->addWidget(frame3, 1, 0);
 
-    Ergebnisse_ListBox = new QListWidget(Gleichung_TabPage);
+    Ergebnisse_ListBox = new ResultList(Gleichung_TabPage);
     Ergebnisse_ListBox->setObjectName("Ergebnisse_ListBox");
     Ergebnisse_ListBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     widget_setup::setBaseColours(Ergebnisse_ListBox, QColor(85, 255, 0), QColor(0, 0, 0));

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "form/linear_system/linear_system_table_labels.h"
+#include "form/window/result_list.h"
 #include "form/window/result_list_copy.h"
 #include "form/window/widget_setup.h"
 
@@ -60,7 +61,7 @@ void Form1::createLinearSystemPage() {
 
     layout21 = widget_setup::newRow("layout21");
     tabLayout->addLayout(layout21);
-    AusgabeXYZ_listBox = new QListWidget(tab);
+    AusgabeXYZ_listBox = new ResultList(tab);
     AusgabeXYZ_listBox->setObjectName("AusgabeXYZ_listBox");
     widget_setup::setBaseColours(AusgabeXYZ_listBox, QColor(0, 255, 0), QColor(0, 0, 0));
     widget_setup::setFont(AusgabeXYZ_listBox, "Adobe Courier", 15, false);
