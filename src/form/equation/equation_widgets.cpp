@@ -23,11 +23,11 @@
 
 namespace {
 
-// The interval labels: fixed 70 x 25 on white.
+// The interval labels: fixed 70 x 25, black on white whatever the palette.
 void setupBoundLabel(QLabel* label) {
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label->setFixedSize(70, 25);
-    widget_setup::setWindowBackground(label, QColor(255, 255, 255));
+    widget_setup::setWindowColours(label, QColor(0, 0, 0), QColor(255, 255, 255));
 }
 
 } // namespace
@@ -87,6 +87,7 @@ void Form1::createEquationTab() {
     Mitte_spinBox->setFixedSize(110, 25);
     Mitte_spinBox->setRange(-1000000000, 1000000000);
     Mitte_spinBox->setValue(0);
+    textLabel1->setBuddy(Mitte_spinBox);
     layout29->addWidget(Mitte_spinBox);
 
     layout30 = widget_setup::newRow("layout30");
@@ -99,6 +100,7 @@ void Form1::createEquationTab() {
     Delta_spinBox->setFixedSize(85, 25);
     Delta_spinBox->setRange(1, 1000000);
     Delta_spinBox->setValue(1000);
+    textLabel2->setBuddy(Delta_spinBox);
     layout30->addWidget(Delta_spinBox);
 
     Schritte_groupBox = new QGroupBox(frame3);

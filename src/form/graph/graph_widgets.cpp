@@ -32,8 +32,10 @@ void setupCaptionLabel(QLabel* label) {
     widget_setup::setBold(label);
 }
 
+// Pans the plot; it takes the keyboard focus, so that arrow keys pan too.
 QScrollBar* newOffsetScrollBar(Qt::Orientation orientation, int limit, QWidget* parent) {
     auto* bar = new QScrollBar(orientation, parent);
+    bar->setFocusPolicy(Qt::StrongFocus);
     bar->setRange(-limit, limit);
     bar->setSingleStep(100);
     bar->setPageStep(100);

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 
@@ -63,6 +64,12 @@ void Form1::createMenu() {
     PopupMenu->addAction(menuGleichnungenX_Action);
     PopupMenu->addAction(menuGleichungenXYZ_Action);
     MenuBarEditor->addMenu(PopupMenu);
+
+    // F10 opens the menu, as on the desktops; the menu itself has no mnemonic.
+    auto* openMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    openMenu->setObjectName("menu_shortcut");
+    connect(openMenu, &QShortcut::activated, this,
+            [this] { MenuBarEditor->setActiveAction(PopupMenu->menuAction()); });
 }
 
 void Form1::newFunction() {}

@@ -52,13 +52,6 @@ void setWindowColours(QWidget* widget, QColor foreground, QColor background) {
     widget->setAutoFillBackground(true);
 }
 
-void setWindowBackground(QWidget* widget, QColor background) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 void setBaseColours(QWidget* widget, QColor text, QColor base) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Text, text);

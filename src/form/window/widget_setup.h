@@ -28,9 +28,6 @@ void setBold(QWidget* widget);
 // frames); the background is filled.
 void setWindowColours(QWidget* widget, QColor foreground, QColor background);
 
-// Background only, filled.
-void setWindowBackground(QWidget* widget, QColor background);
-
 // Text and base colours of an item view.
 void setBaseColours(QWidget* widget, QColor text, QColor base);
 
