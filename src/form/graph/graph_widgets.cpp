@@ -121,6 +121,7 @@ void Form1::createGraphTab() {
     grafik->setFocusPolicy(Qt::NoFocus);
     grafik->setFrameShape(QFrame::StyledPanel);
     grafik->setFrameShadow(QFrame::Raised);
+    connect(grafik, &GraphFrame::wheelTurned, this, &Form1::zoomAt);
     Graph_TabPageLayout->addWidget(grafik, 0, 1);
 
     yOffset_scrollBar = newOffsetScrollBar(Qt::Vertical, 10000, Graph_TabPage);

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QGridLayout>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -16,6 +17,7 @@ Form1::Form1(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindo
     setObjectName(name ? QString::fromLatin1(name) : QStringLiteral("Form1"));
     setMinimumSize(324, 544);
     setMouseTracking(false);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quintabor.svg")));
 
     auto* central = new QWidget(this);
     central->setObjectName("qt_central_widget");

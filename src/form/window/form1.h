@@ -183,4 +183,5 @@ private:
     void createMenu();
     void makeConnections();
     void setKeyboardOrder();
+    void zoomAt(int notches, QPoint position);
 };
