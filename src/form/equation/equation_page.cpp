@@ -92,14 +92,15 @@ QString unrecognisedLine() {
     const struct {
         const Formelinterpreter& formula;
         const char* name;
-    } sides[] = {{links, "linken"}, {rechts, "rechten"}};
+    } sides[] = {{links, QT_TRANSLATE_NOOP("Form1", "linken")},
+                 {rechts, QT_TRANSLATE_NOOP("Form1", "rechten")}};
     for (const auto& side : sides) {
         if (side.formula.AnzahlFehler == 0) {
             continue;
         }
         const UnrecognisedText found = firstUnrecognisedText(side.formula);
-        return QStringLiteral("Unbekanntes %1 auf der %2 Seite: %3")
-            .arg(QLatin1String(found.word ? "Wort" : "Zeichen"), QLatin1String(side.name),
+        return Form1::tr("Unbekanntes %1 auf der %2 Seite: %3")
+            .arg(found.word ? Form1::tr("Wort") : Form1::tr("Zeichen"), Form1::tr(side.name),
                  QString::fromUtf8(found.text.data(), static_cast<qsizetype>(found.text.size())));
     }
     return QString();
@@ -273,9 +274,7 @@ void Form1::BeispielSlot() {
     GleichLinks_LineEdit->setText(QString::fromLatin1(gleichung));
     GleichRechts_LineEdit->setText(QString::fromLatin1(rechteSeite));
 
-    char beschriftung[32];
-    std::snprintf(beschriftung, sizeof beschriftung, "Beispiel:%d", Index_Beispiel);
-    Beispiel_pushButton->setText(QString::fromLatin1(beschriftung));
+    Beispiel_pushButton->setText(tr("Beispiel:%1").arg(Index_Beispiel));
 
     istGleichSlot();
 }

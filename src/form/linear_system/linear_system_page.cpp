@@ -77,7 +77,7 @@ QString readSystem(const QTableWidget* table, int n) {
         for (int column = 1; column <= n; ++column) {
             const Cell cell = readCell(table, row, column);
             if (!cell.empty && !cell.number) {
-                return QStringLiteral("Keine Zahl in G%1, %2: %3")
+                return Form1::tr("Keine Zahl in G%1, %2: %3")
                     .arg(QString::number(row + 1),
                          table->model()->headerData(column, Qt::Horizontal).toString(),
                          table->item(row, column)->text());
@@ -131,19 +131,19 @@ void Form1::BeispieleXYZ_Slot() {
         BeispielNr = 0;
     }
     ++BeispielNr;
-    Str = QString::asprintf("Beispiel Nr:%d", BeispielNr);
+    Str = tr("Beispiel Nr:%1").arg(BeispielNr);
     BeispieleXYZ_pushButton->setText(Str);
     clearTabeleXYZ_Slot();
 
     const linear_system_examples::Example& example = Examples[BeispielNr - 1];
-    AusgabeXYZ_listBox->addItem(QString::fromLatin1(example.heading));
+    AusgabeXYZ_listBox->addItem(tr(example.heading));
     for (int row = 0; row < example.rows; ++row) {
         for (int column = 0; column <= example.rows; ++column) {
             GleichungenXYZ_table->setItem(
                 row, column, new QTableWidgetItem(QString::fromLatin1(example.cells[row][column])));
         }
         if (example.lines[row] != nullptr) {
-            Str = QString::fromLatin1(example.lines[row]);
+            Str = tr(example.lines[row]);
             AusgabeXYZ_listBox->addItem(Str);
         }
     }
