@@ -23,10 +23,11 @@
 
 namespace {
 
-// The interval labels: fixed 70 x 25, black on white whatever the palette.
+// The interval labels: fixed 70 x 25 or what the widest bound needs, black on white
+// whatever the palette.
 void setupBoundLabel(QLabel* label) {
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label->setFixedSize(70, 25);
+    widget_setup::setFixedSizeFor(label, QSize(70, 25), QStringLiteral("-1001000000"));
     widget_setup::setWindowColours(label, QColor(0, 0, 0), QColor(255, 255, 255));
 }
 
@@ -39,7 +40,8 @@ void Form1::createEquationPage() {
 
     TabWidget = new QTabWidget(WStackPage);
     TabWidget->setObjectName("TabWidget");
-    TabWidget->setMinimumSize(50, 0);
+    // No fixed minimum: the tab widget needs what its pages need (far above 50 x 0), so that a
+    // narrow window scrolls them instead of cutting their texts.
     createEquationTab();
     createGraphTab();
     createHelpTab();

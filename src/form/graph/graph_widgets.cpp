@@ -19,16 +19,16 @@ namespace {
 const QColor LabelGreen(85, 255, 127);
 const QColor Black(0, 0, 0);
 
-// The four range labels: fixed 100 x 17, green on black.
+// The four range labels: fixed 100 x 17 or what the widest range needs, green on black.
 void setupRangeLabel(QLabel* label) {
-    label->setFixedSize(100, 17);
+    widget_setup::setFixedSizeFor(label, QSize(100, 17), QStringLiteral("y:-8.88E-888"));
     widget_setup::setWindowColours(label, LabelGreen, Black);
 }
 
-// The read-out captions "xM=" and "yM=".
+// The read-out captions "xM=" and "yM=", as wide as their text; the read-out takes the rest.
 void setupCaptionLabel(QLabel* label) {
     label->setMinimumSize(12, 0);
-    label->setMaximumSize(20, 32767);
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     widget_setup::setBold(label);
 }
 

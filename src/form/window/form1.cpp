@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -34,7 +35,14 @@ Form1::Form1(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindo
     widgetStack->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     createEquationPage();
     createLinearSystemPage();
-    Form1Layout->addWidget(widgetStack, 0, 0);
+    // Below the size the pages need, they scroll instead of squeezing their labels.
+    auto* pages = new QScrollArea(central);
+    pages->setObjectName("pages_scrollArea");
+    pages->setFrameShape(QFrame::NoFrame);
+    pages->setWidgetResizable(true);
+    pages->setFocusPolicy(Qt::NoFocus);
+    pages->setWidget(widgetStack);
+    Form1Layout->addWidget(pages, 0, 0);
 
     createMenu();
     languageChange();

@@ -36,24 +36,18 @@ QWidget* focusTarget(QWidget* widget) {
     return widget;
 }
 
-// Inputs and buttons the user reaches, without the parts Qt builds into other widgets (a
-// spin box's line edit, a tab bar's arrows, a scroll area's own scroll bars and corner).
+// Inputs and buttons the user reaches with Tab, without the parts Qt builds into other
+// widgets (a spin box's line edit, a tab bar's arrows, the menu bar's overflow button).
 bool isControl(const QWidget* widget) {
     const bool kind =
         qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
         qobject_cast<const QAbstractSpinBox*>(widget) ||
         qobject_cast<const QAbstractScrollArea*>(widget) ||
         qobject_cast<const QScrollBar*>(widget) || qobject_cast<const QTabBar*>(widget);
-    if (!kind) {
-        return false;
-    }
-    for (const QObject* up = widget->parent(); up != nullptr; up = up->parent()) {
-        if (qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QTabBar*>(up) ||
-            qobject_cast<const QAbstractScrollArea*>(up) || qobject_cast<const QMenuBar*>(up)) {
-            return false;
-        }
-    }
-    return true;
+    const QWidget* parent = widget->parentWidget();
+    return kind && (widget->focusPolicy() & Qt::TabFocus) &&
+           !qobject_cast<const QAbstractSpinBox*>(parent) &&
+           !qobject_cast<const QTabBar*>(parent) && !qobject_cast<const QMenuBar*>(parent);
 }
 
 QString accessibleName(QWidget* widget) {
