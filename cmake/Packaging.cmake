@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "equation calculator: roots, plots and lin
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Finds every root of an equation in one unknown inside an interval, plots both sides\n"
     "and their difference, and solves linear systems of up to ten unknowns, in extended\n"
-    "precision. The user interface is in German.")
+    "precision. The user interface is in German, with an English translation.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
@@ -16,5 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # dpkg-shlibdeps (dpkg-dev) derives the dependencies from the libraries the binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's SVG plugins, which the binary does not link, draw the window's icon.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 
 include(CPack)

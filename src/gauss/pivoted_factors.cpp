@@ -74,6 +74,7 @@ Factors factorize(const ScaledSystem& system) {
             }
         }
         previous = pivot;
+        factors.rank = k;
     }
     factors.regular = true;
     return factors;

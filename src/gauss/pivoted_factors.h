@@ -21,6 +21,9 @@ struct Factors {
     // The equation and the unknown whose coefficient was the pivot of step k.
     int equation[Groesse];
     int unknown[Groesse];
+    // Steps whose pivot exceeded SingularPivot: the rank of the coefficients at working
+    // precision. Elimination stops at the first step without such a pivot.
+    int rank;
     // Every pivot exceeds SingularPivot: the system has one solution at working precision.
     bool regular;
 };

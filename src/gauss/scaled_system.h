@@ -21,7 +21,9 @@ struct ScaledSystem {
     int exponent[Groesse];
     // False when an input value is infinite or not a number.
     bool finite;
-    // False when every transversal holds a zero coefficient (structurally singular).
+    // False when every transversal holds a zero coefficient (structurally singular); the
+    // system is then scaled so that every equation and every unknown that has a coefficient
+    // other than zero has its largest one in [1, 2).
     bool transversal;
 };
 

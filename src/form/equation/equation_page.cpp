@@ -79,10 +79,10 @@ void showBounds(Form1& form) {
     setBoundLabel(form.bisX_lb, zwStr, sizeof zwStr, MaxX);
 }
 
-// Makes the newest line the list's top item. This lays out the whole list, so a request
-// does it only when the list can be seen: while the progress dialog shows (events are then
-// processed) and for its closing line.
-void showNewestLine(QListWidget* list) {
+// Makes the newest line the list's top item. A request does it only when the list can be
+// seen: while the progress dialog shows (events are then processed) and for its closing
+// line.
+void showNewestLine(ResultList* list) {
     list->scrollToItem(list->item(list->count() - 1), QAbstractItemView::PositionAtTop);
 }
 
@@ -254,9 +254,7 @@ void Form1::BeispielSlot() {
     GleichLinks_LineEdit->setText(QString::fromLatin1(gleichung));
     GleichRechts_LineEdit->setText(QString::fromLatin1(rechteSeite));
 
-    char beschriftung[32];
-    std::snprintf(beschriftung, sizeof beschriftung, "Beispiel:%d", Index_Beispiel);
-    Beispiel_pushButton->setText(QString::fromLatin1(beschriftung));
+    Beispiel_pushButton->setText(tr("Beispiel:%1").arg(Index_Beispiel));
 
     istGleichSlot();
 }

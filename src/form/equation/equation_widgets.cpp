@@ -16,17 +16,19 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "form/window/result_list.h"
 #include "form/window/result_list_copy.h"
 #include "form/window/widget_setup.h"
 #include "interpreter/formelinterpreter.h"
 
 namespace {
 
-// The interval labels: fixed 70 x 25 on white.
+// The interval labels: fixed 70 x 25 or what the widest bound needs, black on white
+// whatever the palette.
 void setupBoundLabel(QLabel* label) {
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label->setFixedSize(70, 25);
-    widget_setup::setWindowBackground(label, QColor(255, 255, 255));
+    widget_setup::setFixedSizeFor(label, QSize(70, 25), QStringLiteral("-1001000000"));
+    widget_setup::setWindowColours(label, QColor(0, 0, 0), QColor(255, 255, 255));
 }
 
 } // namespace
@@ -38,7 +40,8 @@ void Form1::createEquationPage() {
 
     TabWidget = new QTabWidget(WStackPage);
     TabWidget->setObjectName("TabWidget");
-    TabWidget->setMinimumSize(50, 0);
+    // No fixed minimum: the tab widget needs what its pages need (far above 50 x 0), so that a
+    // narrow window scrolls them instead of cutting their texts.
     createEquationTab();
     createGraphTab();
     createHelpTab();
@@ -86,6 +89,7 @@ void Form1::createEquationTab() {
     Mitte_spinBox->setFixedSize(110, 25);
     Mitte_spinBox->setRange(-1000000000, 1000000000);
     Mitte_spinBox->setValue(0);
+    textLabel1->setBuddy(Mitte_spinBox);
     layout29->addWidget(Mitte_spinBox);
 
     layout30 = widget_setup::newRow("layout30");
@@ -98,6 +102,7 @@ void Form1::createEquationTab() {
     Delta_spinBox->setFixedSize(85, 25);
     Delta_spinBox->setRange(1, 1000000);
     Delta_spinBox->setValue(1000);
+    textLabel2->setBuddy(Delta_spinBox);
     layout30->addWidget(Delta_spinBox);
 
     Schritte_groupBox = new QGroupBox(frame3);
@@ -152,7 +157,7 @@ void Form1::createEquationTab() {
     frame3Layout->addWidget(Beispiel_pushButton, 1, 4, 1, 2);
     Gleichung_TabPageLayout->addWidget(frame3, 1, 0);
 
-    Ergebnisse_ListBox = new QListWidget(Gleichung_TabPage);
+    Ergebnisse_ListBox = new ResultList(Gleichung_TabPage);
     Ergebnisse_ListBox->setObjectName("Ergebnisse_ListBox");
     Ergebnisse_ListBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     widget_setup::setBaseColours(Ergebnisse_ListBox, QColor(85, 255, 0), QColor(0, 0, 0));

@@ -4,7 +4,12 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include "form/graph/graph_frame.h"
 #include "form/graph/graph_state.h"
@@ -60,6 +65,24 @@ QString readOut(long double value) {
     return QString::fromStdString(formatNumber("%+.4LG", value));
 }
 
+// The read-outs of the last clicked point, in the current view.
+void showReadOut(QLabel* x, QLabel* y) {
+    const PlotView plot = currentView();
+    x->setText(readOut(plot_mapping::clickX(plot, MausXk)));
+    y->setText(readOut(plot_mapping::clickY(plot, MausYk)));
+}
+
+// Sets a scroll bar to the negated offset, rounded and within its range, without its
+// redraw; returns the offset it can show.
+long double showOffset(QScrollBar* bar, long double offset) {
+    const long double wanted =
+        std::clamp(-std::round(offset), static_cast<long double>(bar->minimum()),
+                   static_cast<long double>(bar->maximum()));
+    const QSignalBlocker quiet(bar);
+    bar->setValue(static_cast<int>(wanted));
+    return -bar->value();
+}
+
 } // namespace
 
 void Form1::VergroessernSlot() {
@@ -84,6 +107,27 @@ void Form1::NormalSlot() {
     ZeichnenSlot();
     xOffset_scrollBar->setValue(static_cast<int>(xOffset));
     yOffset_scrollBar->setValue(static_cast<int>(yOffset));
+    showReadOut(x_textLabel, y_textLabel);
+}
+
+// Each notch is one zoom step of the buttons. The offsets move so that the plot point under
+// the pointer stays at its pixel, as far as the scroll bars, whose values they are, reach.
+void Form1::zoomAt(int notches, QPoint position) {
+    setFrameSize(grafik->width(), grafik->height());
+    const long double before = groesse;
+    for (int step = 0; step < std::abs(notches); ++step) {
+        if (notches > 0 && groesse < ZoomInLimit) {
+            groesse = groesse * 2;
+        } else if (notches < 0 && groesse > ZoomOutLimit) {
+            groesse = groesse * 0.5L;
+        }
+    }
+    const long double k = groesse / before;
+    const long double fromCentreColumn = position.x() - xKreuz_NULL;
+    const long double aboveCentreRow = yKreuz_NULL - position.y();
+    xOffset = showOffset(xOffset_scrollBar, fromCentreColumn * (1 - k) + k * xOffset);
+    yOffset = showOffset(yOffset_scrollBar, aboveCentreRow * (k - 1) + k * yOffset);
+    ZeichnenSlot();
 }
 
 void Form1::TabWidgetSlot(QWidget* pTW) {
@@ -143,9 +187,7 @@ void Form1::mousePressEvent(QMouseEvent* e) {
     const QPoint inFrame = grafik->mapFrom(this, e->position().toPoint());
     MausXk = inFrame.x() - xKreuz_NULL;
     MausYk = yKreuz_NULL - inFrame.y();
-    const PlotView plot = currentView();
-    x_textLabel->setText(readOut(plot_mapping::clickX(plot, MausXk)));
-    y_textLabel->setText(readOut(plot_mapping::clickY(plot, MausYk)));
+    showReadOut(x_textLabel, y_textLabel);
 }
 
 void Form1::timerEvent(QTimerEvent* e) {

@@ -19,21 +19,23 @@ namespace {
 const QColor LabelGreen(85, 255, 127);
 const QColor Black(0, 0, 0);
 
-// The four range labels: fixed 100 x 17, green on black.
+// The four range labels: fixed 100 x 17 or what the widest range needs, green on black.
 void setupRangeLabel(QLabel* label) {
-    label->setFixedSize(100, 17);
+    widget_setup::setFixedSizeFor(label, QSize(100, 17), QStringLiteral("y:-8.88E-888"));
     widget_setup::setWindowColours(label, LabelGreen, Black);
 }
 
-// The read-out captions "xM=" and "yM=".
+// The read-out captions "xM=" and "yM=", as wide as their text; the read-out takes the rest.
 void setupCaptionLabel(QLabel* label) {
     label->setMinimumSize(12, 0);
-    label->setMaximumSize(20, 32767);
+    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     widget_setup::setBold(label);
 }
 
+// Pans the plot; it takes the keyboard focus, so that arrow keys pan too.
 QScrollBar* newOffsetScrollBar(Qt::Orientation orientation, int limit, QWidget* parent) {
     auto* bar = new QScrollBar(orientation, parent);
+    bar->setFocusPolicy(Qt::StrongFocus);
     bar->setRange(-limit, limit);
     bar->setSingleStep(100);
     bar->setPageStep(100);
@@ -119,6 +121,7 @@ void Form1::createGraphTab() {
     grafik->setFocusPolicy(Qt::NoFocus);
     grafik->setFrameShape(QFrame::StyledPanel);
     grafik->setFrameShadow(QFrame::Raised);
+    connect(grafik, &GraphFrame::wheelTurned, this, &Form1::zoomAt);
     Graph_TabPageLayout->addWidget(grafik, 0, 1);
 
     yOffset_scrollBar = newOffsetScrollBar(Qt::Vertical, 10000, Graph_TabPage);

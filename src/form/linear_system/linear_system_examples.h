@@ -1,7 +1,8 @@
 #pragma once
 
 // The example systems of the linear-system page, as the texts the example button writes
-// into the coefficient table and the result list.
+// into the coefficient table and the result list; the lines for the list are translated in
+// context Form1.
 namespace linear_system_examples {
 
 inline constexpr int Count = 4;

@@ -14,6 +14,7 @@
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
 #include "gauss/gausalgorithmus.h"
+#include "gauss/solution_set.h"
 
 // The solver of the page.
 Gausalgorithmus GausAlgorithmus;
@@ -76,7 +77,7 @@ QString readSystem(const QTableWidget* table, int n) {
         for (int column = 1; column <= n; ++column) {
             const Cell cell = readCell(table, row, column);
             if (!cell.empty && !cell.number) {
-                return QStringLiteral("Keine Zahl in G%1, %2: %3")
+                return Form1::tr("Keine Zahl in G%1, %2: %3")
                     .arg(QString::number(row + 1),
                          table->model()->headerData(column, Qt::Horizontal).toString(),
                          table->item(row, column)->text());
@@ -102,7 +103,9 @@ void Form1::istGleichXYZ_Slot() {
     if (!error.isEmpty()) {
         AusgabeXYZ_listBox->addItem(error);
     } else if (GausAlgorithmus.Werte_uebergeben(XK_Gausalg, Wert_Gausalg, n) != 0) {
-        AusgabeXYZ_listBox->addItem(QStringLiteral("Keine Loesung!"));
+        AusgabeXYZ_listBox->addItem(gauss::infinitelyManySolutions(XK_Gausalg, Wert_Gausalg, n)
+                                        ? tr("Unendlich viele Loesungen!")
+                                        : tr("Keine Loesung!"));
     } else {
         for (int i = 1; i <= n; ++i) {
             Str = resultLine(i, GausAlgorithmus.getWert(i));
@@ -128,19 +131,19 @@ void Form1::BeispieleXYZ_Slot() {
         BeispielNr = 0;
     }
     ++BeispielNr;
-    Str = QString::asprintf("Beispiel Nr:%d", BeispielNr);
+    Str = tr("Beispiel Nr:%1").arg(BeispielNr);
     BeispieleXYZ_pushButton->setText(Str);
     clearTabeleXYZ_Slot();
 
     const linear_system_examples::Example& example = Examples[BeispielNr - 1];
-    AusgabeXYZ_listBox->addItem(QString::fromLatin1(example.heading));
+    AusgabeXYZ_listBox->addItem(tr(example.heading));
     for (int row = 0; row < example.rows; ++row) {
         for (int column = 0; column <= example.rows; ++column) {
             GleichungenXYZ_table->setItem(
                 row, column, new QTableWidgetItem(QString::fromLatin1(example.cells[row][column])));
         }
         if (example.lines[row] != nullptr) {
-            Str = QString::fromLatin1(example.lines[row]);
+            Str = tr(example.lines[row]);
             AusgabeXYZ_listBox->addItem(Str);
         }
     }

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -13,10 +14,54 @@
 #include <QVBoxLayout>
 
 #include "form/linear_system/linear_system_table_labels.h"
+#include "form/window/result_list.h"
 #include "form/window/result_list_copy.h"
 #include "form/window/widget_setup.h"
 
 namespace {
+
+// Tab moves from cell to cell of the table. From its last cell Tab goes on to the next
+// control, and Shift+Tab from its first cell to the previous one, where the table itself
+// would start over at its other end and keep the keyboard inside.
+class TableEndsLeadOut : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* table = qobject_cast<QTableWidget*>(watched);
+        if (table == nullptr || event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+            return false;
+        }
+        const bool backward = key->key() == Qt::Key_Backtab ||
+                              (key->key() == Qt::Key_Tab && key->modifiers() & Qt::ShiftModifier);
+        const bool forward = key->key() == Qt::Key_Tab && !backward;
+        const int row = table->currentRow();
+        const int column = table->currentColumn();
+        if (forward && row == table->rowCount() - 1 && column == table->columnCount() - 1) {
+            return leave(table, true);
+        }
+        if (backward && row == 0 && column == 0) {
+            return leave(table, false);
+        }
+        return false;
+    }
+
+private:
+    static bool leave(QWidget* table, bool forward) {
+        QWidget* next = table;
+        do {
+            next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+        } while (next != table && (table->isAncestorOf(next) || !next->isVisible() ||
+                                   !next->isEnabled() || !(next->focusPolicy() & Qt::TabFocus)));
+        next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+};
 
 QVBoxLayout* newColumn(QWidget* owner, const char* name) {
     auto* layout = new QVBoxLayout(owner);
@@ -56,11 +101,12 @@ void Form1::createLinearSystemPage() {
     widget_setup::setFontFamily(GleichungenXYZ_table, "Adobe Courier");
     GleichungenXYZ_table->setRowCount(xyz_table_labels::Rows);
     GleichungenXYZ_table->setColumnCount(xyz_table_labels::Columns);
+    GleichungenXYZ_table->installEventFilter(new TableEndsLeadOut(GleichungenXYZ_table));
     tabLayout->addWidget(GleichungenXYZ_table);
 
     layout21 = widget_setup::newRow("layout21");
     tabLayout->addLayout(layout21);
-    AusgabeXYZ_listBox = new QListWidget(tab);
+    AusgabeXYZ_listBox = new ResultList(tab);
     AusgabeXYZ_listBox->setObjectName("AusgabeXYZ_listBox");
     widget_setup::setBaseColours(AusgabeXYZ_listBox, QColor(0, 255, 0), QColor(0, 0, 0));
     widget_setup::setFont(AusgabeXYZ_listBox, "Adobe Courier", 15, false);
@@ -91,6 +137,8 @@ void Form1::createLinearSystemPage() {
     tabLayout_2 = widget_setup::newGridLayout(tab_2, "tabLayout_2");
     textEdit1 = new QTextEdit(tab_2);
     textEdit1->setObjectName("textEdit1");
+    // Tab leaves the help text for the next control instead of typing a tab into it.
+    textEdit1->setTabChangesFocus(true);
     tabLayout_2->addWidget(textEdit1, 0, 0);
     tabWidget3->addTab(tab_2, QString());
 

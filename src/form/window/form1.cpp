@@ -3,8 +3,11 @@
 
 #include <QAction>
 #include <QGridLayout>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 
@@ -15,6 +18,7 @@ Form1::Form1(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindo
     setObjectName(name ? QString::fromLatin1(name) : QStringLiteral("Form1"));
     setMinimumSize(324, 544);
     setMouseTracking(false);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quintabor.svg")));
 
     auto* central = new QWidget(this);
     central->setObjectName("qt_central_widget");
@@ -31,7 +35,14 @@ Form1::Form1(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindo
     widgetStack->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     createEquationPage();
     createLinearSystemPage();
-    Form1Layout->addWidget(widgetStack, 0, 0);
+    // Below the size the pages need, they scroll instead of squeezing their labels.
+    auto* pages = new QScrollArea(central);
+    pages->setObjectName("pages_scrollArea");
+    pages->setFrameShape(QFrame::NoFrame);
+    pages->setWidgetResizable(true);
+    pages->setFocusPolicy(Qt::NoFocus);
+    pages->setWidget(widgetStack);
+    Form1Layout->addWidget(pages, 0, 0);
 
     createMenu();
     languageChange();
@@ -63,6 +74,12 @@ void Form1::createMenu() {
     PopupMenu->addAction(menuGleichnungenX_Action);
     PopupMenu->addAction(menuGleichungenXYZ_Action);
     MenuBarEditor->addMenu(PopupMenu);
+
+    // F10 opens the menu, as on the desktops; the menu itself has no mnemonic.
+    auto* openMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    openMenu->setObjectName("menu_shortcut");
+    connect(openMenu, &QShortcut::activated, this,
+            [this] { MenuBarEditor->setActiveAction(PopupMenu->menuAction()); });
 }
 
 void Form1::newFunction() {}

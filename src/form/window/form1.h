@@ -8,6 +8,8 @@
 #include <QResizeEvent>
 #include <QTimerEvent>
 
+#include "form/window/result_list.h"
+
 class GraphFrame;
 class QAction;
 class QButtonGroup;
@@ -49,7 +51,7 @@ public:
     QLineEdit* GleichLinks_LineEdit;
     QPushButton* IstGleich_pushButton;
     QLineEdit* GleichRechts_LineEdit;
-    QListWidget* Ergebnisse_ListBox;
+    ResultList* Ergebnisse_ListBox;
     QFrame* frame3;
     QPushButton* clearEingabe_pushButton;
     QPushButton* clearAusgabe_pushButton;
@@ -92,7 +94,7 @@ public:
     QTabWidget* tabWidget3;
     QWidget* tab;
     QTableWidget* GleichungenXYZ_table;
-    QListWidget* AusgabeXYZ_listBox;
+    ResultList* AusgabeXYZ_listBox;
     QFrame* frame6;
     QPushButton* istGleichXYZ_pushButton;
     QPushButton* clearTableXYZ_pushButton;
@@ -181,4 +183,5 @@ private:
     void createMenu();
     void makeConnections();
     void setKeyboardOrder();
+    void zoomAt(int notches, QPoint position);
 };

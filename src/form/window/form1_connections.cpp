@@ -6,9 +6,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
 
 #include <iterator>
 
@@ -41,18 +45,41 @@ void Form1::makeConnections() {
     connect(IstGleich_pushButton, &QPushButton::clicked, this, &Form1::istGleichSlot);
 }
 
+// One chain through every control in layout order: the equation tab as the chain always was,
+// the tab bar, the other tabs of page 0, then page 1. Tab skips the controls of hidden tabs.
+// A tab widget stands in the chain as its tab bar: placed as a whole it would move the
+// controls of its pages along with it.
 void Form1::setKeyboardOrder() {
     QWidget* const chain[] = {GleichLinks_LineEdit,
                               GleichRechts_LineEdit,
                               IstGleich_pushButton,
                               Mitte_spinBox,
                               Delta_spinBox,
+                              hunderstel_radioButton,
+                              tusendstel_radioButton,
                               clearEingabe_pushButton,
                               clearAusgabe_pushButton,
                               Beispiel_pushButton,
                               Ergebnisse_ListBox,
-                              TabWidget,
-                              HilfeListBox};
+                              TabWidget->tabBar(),
+                              Zeichnen_pushButton,
+                              Normal_pushButton,
+                              Vergroessern_pushButton,
+                              Verkleinern_pushButton,
+                              yGroesser_pushButton,
+                              yKleiner_pushButton,
+                              yL_yR_pushButton13,
+                              yOffset_scrollBar,
+                              xOffset_scrollBar,
+                              HilfeListBox,
+                              tabWidget3->tabBar(),
+                              GleichungenXYZ_table,
+                              AusgabeXYZ_listBox,
+                              istGleichXYZ_pushButton,
+                              clearTableXYZ_pushButton,
+                              clearlListBoxXYZ_pushButton,
+                              BeispieleXYZ_pushButton,
+                              textEdit1};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }

@@ -5,15 +5,18 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 
+#include "form/graph/graph_frame.h"
 #include "form/linear_system/linear_system_table_labels.h"
 #include "form/window/help_texts.h"
 #include "form/window/result_list_copy.h"
@@ -117,4 +120,19 @@ void Form1::languageChange() {
     if (MenuBarEditor->actions().contains(PopupMenu->menuAction())) {
         PopupMenu->setTitle(tr("Menu"));
     }
+
+    // Names for screen readers where neither a label (the spin boxes have theirs as buddies)
+    // nor a text that says what the control does names it.
+    GleichLinks_LineEdit->setAccessibleName(tr("Linke Seite der Gleichung"));
+    GleichRechts_LineEdit->setAccessibleName(tr("Rechte Seite der Gleichung"));
+    IstGleich_pushButton->setAccessibleName(tr("Gleichung lösen"));
+    Ergebnisse_ListBox->setAccessibleName(tr("Ergebnisse"));
+    grafik->setAccessibleName(tr("Grafik"));
+    xOffset_scrollBar->setAccessibleName(tr("Verschieben in x"));
+    yOffset_scrollBar->setAccessibleName(tr("Verschieben in y"));
+    HilfeListBox->setAccessibleName(tr("Operatoren und Funktionen"));
+    GleichungenXYZ_table->setAccessibleName(tr("Koeffizienten der Gleichungen"));
+    AusgabeXYZ_listBox->setAccessibleName(tr("Ergebnisse"));
+    istGleichXYZ_pushButton->setAccessibleName(tr("Gleichungssystem lösen"));
+    textEdit1->setAccessibleName(tr("Hilfe"));
 }

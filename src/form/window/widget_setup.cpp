@@ -1,6 +1,7 @@
 #include "form/window/widget_setup.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPalette>
@@ -52,11 +53,12 @@ void setWindowColours(QWidget* widget, QColor foreground, QColor background) {
     widget->setAutoFillBackground(true);
 }
 
-void setWindowBackground(QWidget* widget, QColor background) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+void setFixedSizeFor(QWidget* widget, QSize size, const QString& widest) {
+    // A label draws its text inside a margin of a few pixels on each side.
+    constexpr int Margins = 4;
+    const QFontMetrics metrics = widget->fontMetrics();
+    widget->setFixedSize(size.expandedTo(
+        QSize(metrics.horizontalAdvance(widest) + Margins, metrics.height() + Margins / 2)));
 }
 
 void setBaseColours(QWidget* widget, QColor text, QColor base) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QSize>
+#include <QString>
 
 class QGridLayout;
 class QHBoxLayout;
@@ -28,8 +30,9 @@ void setBold(QWidget* widget);
 // frames); the background is filled.
 void setWindowColours(QWidget* widget, QColor foreground, QColor background);
 
-// Background only, filled.
-void setWindowBackground(QWidget* widget, QColor background);
+// A fixed size of at least the given one, enlarged to hold the widest text the widget is to
+// show in its own font.
+void setFixedSizeFor(QWidget* widget, QSize size, const QString& widest);
 
 // Text and base colours of an item view.
 void setBaseColours(QWidget* widget, QColor text, QColor base);

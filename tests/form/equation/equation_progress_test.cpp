@@ -110,10 +110,12 @@ void EquationProgressTest::firstRequestCreatesTheDialog() {
     solve("X^2", "2");
     QVERIFY(porgressDialog != nullptr);
     QCOMPARE(porgressDialog->parent(), form.get());
-    QCOMPARE(
-        porgressDialog->labelText(),
-        QString::fromUtf8("\t\t\t\t\t\t\t\tF\u00fchre Berechnungen \t\t  durch.\t\t\t\t\t\t\t\t"
-                          "\n\nBitte\twarten!\n"));
+    // The text's runs of tabs and blanks show as single blanks, and the dialog is as wide as
+    // its text needs.
+    QCOMPARE(porgressDialog->labelText(),
+             QString::fromUtf8("F\u00fchre Berechnungen durch.\n\nBitte warten!"));
+    QVERIFY(porgressDialog->sizeHint().width() < 400);
+    QVERIFY(porgressDialog->width() < 400);
     const QPushButton* cancelButton = porgressDialog->findChild<QPushButton*>();
     QVERIFY(cancelButton != nullptr);
     QCOMPARE(cancelButton->text(), "&Abbruch");

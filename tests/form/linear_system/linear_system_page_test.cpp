@@ -83,7 +83,29 @@ void LinearSystemPageTest::solve_data() {
         << Rows{{"3", "1", "1"}, {"1", "1", "-1"}} << QStringList{"X1 =  2", "X2 =  1"};
     QTest::newRow("lone right-hand side") << Rows{{"5"}} << QStringList{"Keine Loesung!"};
     QTest::newRow("equal equations")
-        << Rows{{"1", "1", "1"}, {"1", "1", "1"}} << QStringList{"Keine Loesung!"};
+        << Rows{{"1", "1", "1"}, {"1", "1", "1"}} << QStringList{"Unendlich viele Loesungen!"};
+    QTest::newRow("equal left sides, other right-hand sides")
+        << Rows{{"1", "1", "1"}, {"2", "1", "1"}} << QStringList{"Keine Loesung!"};
+    // 0 = 0 * X1 holds for every X1.
+    QTest::newRow("lone zero equation") << Rows{{"0"}} << QStringList{"Unendlich viele Loesungen!"};
+    // Row 2 is 1.1 times row 1, right-hand side included; then row 2's right-hand side off
+    // by 0.001.
+    QTest::newRow("proportional, decimal commas")
+        << Rows{{"-0,7", "0,83", "-0,35"}, {"-0,77", "0,913", "-0,385"}}
+        << QStringList{"Unendlich viele Loesungen!"};
+    QTest::newRow("proportional left sides, decimal commas")
+        << Rows{{"-0,7", "0,83", "-0,35"}, {"-0,771", "0,913", "-0,385"}}
+        << QStringList{"Keine Loesung!"};
+    // The same, row 1 scaled by 1e120 and row 2 by 1e-80.
+    QTest::newRow("proportional, scaled")
+        << Rows{{"-0,7e120", "0,83e120", "-0,35e120"}, {"-0,77e-80", "0,913e-80", "-0,385e-80"}}
+        << QStringList{"Unendlich viele Loesungen!"};
+    QTest::newRow("proportional left sides, scaled")
+        << Rows{{"-0,7e120", "0,83e120", "-0,35e120"}, {"-0,771e-80", "0,913e-80", "-0,385e-80"}}
+        << QStringList{"Keine Loesung!"};
+    // X2 has no coefficient; 3 = X1 twice.
+    QTest::newRow("unknown without coefficients")
+        << Rows{{"3", "1", "0"}, {"3", "1"}} << QStringList{"Unendlich viele Loesungen!"};
     QTest::newRow("empty first right-hand side") << Rows{{"", "1"}, {"3", "1"}} << QStringList{};
     // Row 2 ends the system: neither it, nor row 3, nor column 3 is read.
     QTest::newRow("text right-hand side in row 2") << Rows{{"3", "1", "1", "7"},

@@ -203,11 +203,17 @@ void InteractionTest::tabMnemonics() {
 void InteractionTest::tabOrder_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    const char* const chain[] = {"GleichLinks_LineEdit",    "GleichRechts_LineEdit",
-                                 "IstGleich_pushButton",    "Mitte_spinBox",
-                                 "Delta_spinBox",           "clearEingabe_pushButton",
-                                 "clearAusgabe_pushButton", "Beispiel_pushButton",
-                                 "Ergebnisse_ListBox",      "TabWidget"};
+    const char* const chain[] = {"GleichLinks_LineEdit",
+                                 "GleichRechts_LineEdit",
+                                 "IstGleich_pushButton",
+                                 "Mitte_spinBox",
+                                 "Delta_spinBox",
+                                 "hunderstel_radioButton",
+                                 "clearEingabe_pushButton",
+                                 "clearAusgabe_pushButton",
+                                 "Beispiel_pushButton",
+                                 "Ergebnisse_ListBox",
+                                 "TabWidget"};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         QTest::addRow("%s", chain[i - 1])
             << QString::fromLatin1(chain[i - 1]) << QString::fromLatin1(chain[i]);

@@ -21,23 +21,23 @@
 
 namespace {
 
-QPoint centreOf(const QListWidget* list, int row) {
+QPoint centreOf(const ResultList* list, int row) {
     return list->visualItemRect(list->item(row)).center();
 }
 
 // Scrolls the line into view, as the user does, and clicks it.
-void clickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
+void clickRow(ResultList* list, int row, Qt::KeyboardModifiers modifiers = {}) {
     list->scrollToItem(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, centreOf(list, row));
 }
 
 // Keys go to the focus widget, which the click on a line made the list.
-void pressKey(QListWidget* list, Qt::Key key) {
+void pressKey(ResultList* list, Qt::Key key) {
     QVERIFY(list->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
 }
 
-void pressCopy(QListWidget* list) {
+void pressCopy(ResultList* list) {
     pressKey(list, Qt::Key_C);
 }
 
@@ -63,7 +63,7 @@ class ResultListCopyTest : public QObject {
     }
     // Opens the list's context menu at a row, as a right click does, and returns the texts
     // of its entries; triggers the entry named choose.
-    QStringList contextMenu(QListWidget* list, int row, const QString& choose) {
+    QStringList contextMenu(ResultList* list, int row, const QString& choose) {
         QStringList texts;
         QTimer::singleShot(0, this, [&texts, &choose] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -115,7 +115,7 @@ void ResultListCopyTest::init() {
 
 void ResultListCopyTest::shiftClickCopiesTheRange() {
     fillEquationList();
-    QListWidget* list = form->Ergebnisse_ListBox;
+    ResultList* list = form->Ergebnisse_ListBox;
     clickRow(list, 3);
     clickRow(list, 5, Qt::ShiftModifier);
     pressCopy(list);
@@ -124,7 +124,7 @@ void ResultListCopyTest::shiftClickCopiesTheRange() {
 
 void ResultListCopyTest::controlClicksCopyInListOrder() {
     fillEquationList();
-    QListWidget* list = form->Ergebnisse_ListBox;
+    ResultList* list = form->Ergebnisse_ListBox;
     clickRow(list, 10);
     clickRow(list, 0, Qt::ControlModifier);
     clickRow(list, 6, Qt::ControlModifier);
@@ -134,7 +134,7 @@ void ResultListCopyTest::controlClicksCopyInListOrder() {
 
 void ResultListCopyTest::selectAllCopiesEveryLine() {
     fillEquationList();
-    QListWidget* list = form->Ergebnisse_ListBox;
+    ResultList* list = form->Ergebnisse_ListBox;
     clickRow(list, 2);
     pressKey(list, Qt::Key_A);
     pressCopy(list);
@@ -145,7 +145,7 @@ void ResultListCopyTest::selectAllCopiesEveryLine() {
 
 void ResultListCopyTest::singleLineIsCopiedAlone() {
     fillEquationList();
-    QListWidget* list = form->Ergebnisse_ListBox;
+    ResultList* list = form->Ergebnisse_ListBox;
     clickRow(list, 4);
     pressCopy(list);
     QCOMPARE(clipboardText(), QStringLiteral("X2 =  1.414213562"));
@@ -153,7 +153,7 @@ void ResultListCopyTest::singleLineIsCopiedAlone() {
 
 void ResultListCopyTest::contextMenuCopies() {
     fillEquationList();
-    QListWidget* list = form->Ergebnisse_ListBox;
+    ResultList* list = form->Ergebnisse_ListBox;
     clickRow(list, 9);
     clickRow(list, 10, Qt::ShiftModifier);
     const QStringList entries = contextMenu(list, 10, "Kopieren");
@@ -166,7 +166,7 @@ void ResultListCopyTest::contextMenuCopies() {
 void ResultListCopyTest::linearSystemListCopies() {
     form->menuGleichungenXYZ_Action->trigger();
     QTest::mouseClick(form->BeispieleXYZ_pushButton, Qt::LeftButton);
-    QListWidget* list = form->AusgabeXYZ_listBox;
+    ResultList* list = form->AusgabeXYZ_listBox;
     const QStringList all = lines(list);
     const int first = static_cast<int>(all.indexOf("X1 =  5"));
     QVERIFY(first > 0);

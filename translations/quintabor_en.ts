@@ -1,0 +1,562 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>%1 auf der linken Seite: %2</source>
+        <translation>%1 on the left side: %2</translation>
+    </message>
+    <message>
+        <source>%1 auf der rechten Seite: %2</source>
+        <translation>%1 on the right side: %2</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Wort</source>
+        <translation>Unknown word</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Zeichen</source>
+        <translation>Unknown character</translation>
+    </message>
+    <message>
+        <source>Unbekannte Variable</source>
+        <translation>Unknown variable</translation>
+    </message>
+    <message>
+        <source>Fehlendes Malzeichen</source>
+        <translation>Missing multiplication sign</translation>
+    </message>
+    <message>
+        <source>Unbekannte Exponentenschreibweise</source>
+        <translation>Unknown exponent notation</translation>
+    </message>
+    <message>
+        <source>Doppeltes Rechenzeichen</source>
+        <translation>Doubled operator</translation>
+    </message>
+    <message>
+        <source>Fehlender Operand</source>
+        <translation>Missing operand</translation>
+    </message>
+    <message>
+        <source>Nicht geschlossene Klammer</source>
+        <translation>Unclosed parenthesis</translation>
+    </message>
+    <message>
+        <source>Nicht geöffnete Klammer</source>
+        <translation>Parenthesis never opened</translation>
+    </message>
+    <message>
+        <source>Fehlendes Argument</source>
+        <translation>Missing argument</translation>
+    </message>
+    <message>
+        <source>Leere Klammer</source>
+        <translation>Empty parentheses</translation>
+    </message>
+    <message>
+        <source>Ungültige Zahl</source>
+        <translation>Invalid number</translation>
+    </message>
+    <message>
+        <source>Beispiel:%1</source>
+        <translation>Example:%1</translation>
+    </message>
+    <message>
+        <source>Beispiel: 1 --------------------------------------------------------------</source>
+        <translation>Example: 1 ---------------------------------------------------------------</translation>
+    </message>
+    <message>
+        <source>G1: 18 = 1*X1 + 1*X2 + 1*X3</source>
+        <translation>E1: 18 = 1*X1 + 1*X2 + 1*X3</translation>
+    </message>
+    <message>
+        <source>G2: 12 = 1*x1 + 1*x2 - 1*x3</source>
+        <translation>E2: 12 = 1*x1 + 1*x2 - 1*x3</translation>
+    </message>
+    <message>
+        <source>G3: -8 = 1*x1 - 1*x2 - 1*x3</source>
+        <translation>E3: -8 = 1*x1 - 1*x2 - 1*x3</translation>
+    </message>
+    <message>
+        <source>Beispiel: 2---------------------------------------------------------------</source>
+        <translation>Example: 2----------------------------------------------------------------</translation>
+    </message>
+    <message>
+        <source>G1: 29 = 2*X1 + 3*X2 + 2*X3</source>
+        <translation>E1: 29 = 2*X1 + 3*X2 + 2*X3</translation>
+    </message>
+    <message>
+        <source>G2: 31 = 3*x1 + 2*x2 + 3*x3</source>
+        <translation>E2: 31 = 3*x1 + 2*x2 + 3*x3</translation>
+    </message>
+    <message>
+        <source>G3: 40 = 4*x1 + 4*x2 + 2*x3</source>
+        <translation>E3: 40 = 4*x1 + 4*x2 + 2*x3</translation>
+    </message>
+    <message>
+        <source>Beispiel: 3 -------------------------------------------------------------</source>
+        <translation>Example: 3 --------------------------------------------------------------</translation>
+    </message>
+    <message>
+        <source>Beispiel: 4 ------------------------------------------------------------</source>
+        <translation>Example: 4 -------------------------------------------------------------</translation>
+    </message>
+    <message>
+        <source>Keine Zahl in G%1, %2: %3</source>
+        <translation>Not a number in E%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Unendlich viele Loesungen!</source>
+        <translation>Infinitely many solutions!</translation>
+    </message>
+    <message>
+        <source>Keine Loesung!</source>
+        <translation>No solution!</translation>
+    </message>
+    <message>
+        <source>Beispiel Nr:%1</source>
+        <translation>Example no:%1</translation>
+    </message>
+    <message>
+        <source>Quintabor_2004-Version 0.5  eMail:kontakt@example.org     https://example.org</source>
+        <translation>Quintabor_2004-Version 0.5  eMail:kontakt@example.org     https://example.org</translation>
+    </message>
+    <message>
+        <source>jsdjsdjfiagjggaojgiioeiohreerz</source>
+        <translation>jsdjsdjfiagjggaojgiioeiohreerz</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source>Lösche Eingabe</source>
+        <translation>Clear input</translation>
+    </message>
+    <message>
+        <source>Lösche Ausgabe</source>
+        <translation>Clear output</translation>
+    </message>
+    <message>
+        <source>Beispiel</source>
+        <translation>Example</translation>
+    </message>
+    <message>
+        <source>Bitte click mich!</source>
+        <translation>Please click me!</translation>
+    </message>
+    <message>
+        <source>Schrittweite</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>0.01</source>
+        <translation>0.01</translation>
+    </message>
+    <message>
+        <source>0.001</source>
+        <translation>0.001</translation>
+    </message>
+    <message>
+        <source>Mitte: </source>
+        <translation>Centre: </translation>
+    </message>
+    <message>
+        <source>Delta:</source>
+        <translation>Delta:</translation>
+    </message>
+    <message>
+        <source>Annäherung von:</source>
+        <translation>Search from:</translation>
+    </message>
+    <message>
+        <source>-1000000</source>
+        <translation>-1000000</translation>
+    </message>
+    <message>
+        <source>bis:</source>
+        <translation>to:</translation>
+    </message>
+    <message>
+        <source>1000000</source>
+        <translation>1000000</translation>
+    </message>
+    <message>
+        <source>&amp;Gleichung X=?</source>
+        <translation>&amp;Equation X=?</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Steuern</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Ymax:0.0</source>
+        <translation>Ymax:0.0</translation>
+    </message>
+    <message>
+        <source>xM=</source>
+        <translation>xM=</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>yM=</source>
+        <translation>yM=</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Paint</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Größer</source>
+        <translation>Larger</translation>
+    </message>
+    <message>
+        <source>Kleiner</source>
+        <translation>Smaller</translation>
+    </message>
+    <message>
+        <source>yGrößer</source>
+        <translation>yLarger</translation>
+    </message>
+    <message>
+        <source>yKleiner</source>
+        <translation>ySmaller</translation>
+    </message>
+    <message>
+        <source>yL u. yR</source>
+        <translation>yL and yR</translation>
+    </message>
+    <message>
+        <source>Ymin:0.0</source>
+        <translation>Ymin:0.0</translation>
+    </message>
+    <message>
+        <source>Grafik</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Lösche Tabelle</source>
+        <translation>Clear table</translation>
+    </message>
+    <message>
+        <source>Beispiele</source>
+        <translation>Examples</translation>
+    </message>
+    <message>
+        <source>GleichungenXYZ</source>
+        <translation>EquationsXYZ</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Gleichnungen_X</source>
+        <translation>Equations_X</translation>
+    </message>
+    <message>
+        <source>Löst Gleichungen mit einer Unbekanten z.B. x^2=56-x</source>
+        <translation>Solves equations in one unknown, e.g. x^2=56-x</translation>
+    </message>
+    <message>
+        <source>Gleichungen_ XYZ </source>
+        <translation>Equations_ XYZ </translation>
+    </message>
+    <message>
+        <source>Löst Gleichungen mit mehreren Unbekanten z.B.   x+y=12    und    x-y=2 </source>
+        <translation>Solves equations in several unknowns, e.g.   x+y=12    and    x-y=2 </translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Linke Seite der Gleichung</source>
+        <translation>Left side of the equation</translation>
+    </message>
+    <message>
+        <source>Rechte Seite der Gleichung</source>
+        <translation>Right side of the equation</translation>
+    </message>
+    <message>
+        <source>Gleichung lösen</source>
+        <translation>Solve the equation</translation>
+    </message>
+    <message>
+        <source>Ergebnisse</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Verschieben in x</source>
+        <translation>Pan in x</translation>
+    </message>
+    <message>
+        <source>Verschieben in y</source>
+        <translation>Pan in y</translation>
+    </message>
+    <message>
+        <source>Operatoren und Funktionen</source>
+        <translation>Operators and functions</translation>
+    </message>
+    <message>
+        <source>Koeffizienten der Gleichungen</source>
+        <translation>Coefficients of the equations</translation>
+    </message>
+    <message>
+        <source>Gleichungssystem lösen</source>
+        <translation>Solve the system of equations</translation>
+    </message>
+    <message>
+        <source>Wert=</source>
+        <translation>Value=</translation>
+    </message>
+    <message>
+        <source>k1*X1</source>
+        <translation>k1*X1</translation>
+    </message>
+    <message>
+        <source>k2*X2</source>
+        <translation>k2*X2</translation>
+    </message>
+    <message>
+        <source>k3*X3</source>
+        <translation>k3*X3</translation>
+    </message>
+    <message>
+        <source>k4*X4</source>
+        <translation>k4*X4</translation>
+    </message>
+    <message>
+        <source>k5*X5</source>
+        <translation>k5*X5</translation>
+    </message>
+    <message>
+        <source>k6*X6</source>
+        <translation>k6*X6</translation>
+    </message>
+    <message>
+        <source>k7*X7</source>
+        <translation>k7*X7</translation>
+    </message>
+    <message>
+        <source>k8*X8</source>
+        <translation>k8*X8</translation>
+    </message>
+    <message>
+        <source>k9*X9</source>
+        <translation>k9*X9</translation>
+    </message>
+    <message>
+        <source>k10*X10</source>
+        <translation>k10*X10</translation>
+    </message>
+    <message>
+        <source>G1</source>
+        <translation>E1</translation>
+    </message>
+    <message>
+        <source>G2</source>
+        <translation>E2</translation>
+    </message>
+    <message>
+        <source>G3</source>
+        <translation>E3</translation>
+    </message>
+    <message>
+        <source>G4</source>
+        <translation>E4</translation>
+    </message>
+    <message>
+        <source>G5</source>
+        <translation>E5</translation>
+    </message>
+    <message>
+        <source>G6</source>
+        <translation>E6</translation>
+    </message>
+    <message>
+        <source>G7</source>
+        <translation>E7</translation>
+    </message>
+    <message>
+        <source>G8</source>
+        <translation>E8</translation>
+    </message>
+    <message>
+        <source>G9</source>
+        <translation>E9</translation>
+    </message>
+    <message>
+        <source>G10</source>
+        <translation>E10</translation>
+    </message>
+    <message>
+        <source>+ ........... Plus</source>
+        <translation>+ ........... Plus</translation>
+    </message>
+    <message>
+        <source>- ........... Minus</source>
+        <translation>- ........... Minus</translation>
+    </message>
+    <message>
+        <source>* ........... Multiplikationszeichen</source>
+        <translation>* ........... Multiplication sign</translation>
+    </message>
+    <message>
+        <source>/ ........... Divisionszeichen</source>
+        <translation>/ ........... Division sign</translation>
+    </message>
+    <message>
+        <source>: ........... Divisionszeichen</source>
+        <translation>: ........... Division sign</translation>
+    </message>
+    <message>
+        <source>^ ........... Hochzeichen</source>
+        <translation>^ ........... Power sign</translation>
+    </message>
+    <message>
+        <source>sqrt(x) ..... Quadratwurzel</source>
+        <translation>sqrt(x) ..... Square root</translation>
+    </message>
+    <message>
+        <source>sin(x) ...... Sinus (RAD)</source>
+        <translation>sin(x) ...... Sine (RAD)</translation>
+    </message>
+    <message>
+        <source>cos(x) ...... Cosinus (RAD)</source>
+        <translation>cos(x) ...... Cosine (RAD)</translation>
+    </message>
+    <message>
+        <source>tan(x) ...... Tangens (RAD)</source>
+        <translation>tan(x) ...... Tangent (RAD)</translation>
+    </message>
+    <message>
+        <source>asin(x) ..... Arcsinus (RAD)</source>
+        <translation>asin(x) ..... Arcsine (RAD)</translation>
+    </message>
+    <message>
+        <source>acos(x) ..... Arccosinus (RAD)</source>
+        <translation>acos(x) ..... Arccosine (RAD)</translation>
+    </message>
+    <message>
+        <source>atan(x) ..... Arctangens (RAD)</source>
+        <translation>atan(x) ..... Arctangent (RAD)</translation>
+    </message>
+    <message>
+        <source>sinD(x) ..... Sinus (DEG)</source>
+        <translation>sinD(x) ..... Sine (DEG)</translation>
+    </message>
+    <message>
+        <source>cosD(x) ..... Cosinus (DEG)</source>
+        <translation>cosD(x) ..... Cosine (DEG)</translation>
+    </message>
+    <message>
+        <source>tanD(x) ..... Tangens (DEG)</source>
+        <translation>tanD(x) ..... Tangent (DEG)</translation>
+    </message>
+    <message>
+        <source>asinD(x) .... Arcsinus (DEG)</source>
+        <translation>asinD(x) .... Arcsine (DEG)</translation>
+    </message>
+    <message>
+        <source>acosD(x) .... Arccosinus (DEG)</source>
+        <translation>acosD(x) .... Arccosine (DEG)</translation>
+    </message>
+    <message>
+        <source>atanD(x) .... Arctangens (DEG)</source>
+        <translation>atanD(x) .... Arctangent (DEG)</translation>
+    </message>
+    <message>
+        <source>log(x) ...... Logarithmus zur Basis 10</source>
+        <translation>log(x) ...... Logarithm to base 10</translation>
+    </message>
+    <message>
+        <source>ln(x) ....... Logarithmus zur Basis  e=2.718281828</source>
+        <translation>ln(x) ....... Logarithm to base  e=2.718281828</translation>
+    </message>
+    <message>
+        <source>expz(x) ..... Expotentialfunktion 10^x=1000  expz(x)=1000</source>
+        <translation>expz(x) ..... Exponential function 10^x=1000  expz(x)=1000</translation>
+    </message>
+    <message>
+        <source>expn(x) ..... Expotentialfunktion 2.718281828^x=1  expn(x)=1</source>
+        <translation>expn(x) ..... Exponential function 2.718281828^x=1  expn(x)=1</translation>
+    </message>
+    <message>
+        <source>sinh(x) ..... Hyperbelsinus</source>
+        <translation>sinh(x) ..... Hyperbolic sine</translation>
+    </message>
+    <message>
+        <source>cosh(x) ..... Hyperbelcosinus</source>
+        <translation>cosh(x) ..... Hyperbolic cosine</translation>
+    </message>
+    <message>
+        <source>tanh(x) ..... Hyperbeltangens</source>
+        <translation>tanh(x) ..... Hyperbolic tangent</translation>
+    </message>
+    <message>
+        <source>( ........... Klammer auf</source>
+        <translation>( ........... Opening parenthesis</translation>
+    </message>
+    <message>
+        <source>) ........... Klammer  zu</source>
+        <translation>) ........... Closing parenthesis</translation>
+    </message>
+    <message>
+        <source>e ........... e=2.718281828 Konstante</source>
+        <translation>e ........... e=2.718281828 constant</translation>
+    </message>
+    <message>
+        <source>pi .......... pi=3.141592654 Konstante</source>
+        <translation>pi .......... pi=3.141592654 constant</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body style=&quot;font-size:12pt;font-family:Sans&quot;&gt;
+&lt;p style=&quot;margin-top:16px&quot;&gt;&lt;span style=&quot;font-family:Adobe Times;font-size:20pt;font-weight:600&quot;&gt;100=2*X1+3*X2+5*X3&lt;br /&gt; Sie dürfen in die Tabelle nur die Koeffitienten die vor X stehen eingeben.&lt;br /&gt;Also k1=2, k2=3 und k3=5&lt;br /&gt;zum Beispiel:&lt;br /&gt;&lt;br /&gt;Gleichung      |              Tabelle&lt;br /&gt;----------------------------------------------&lt;br /&gt;2*x - 3*y=1    &amp;gt;&amp;gt;--&amp;gt;    | 1 |   2 | -3|&lt;br /&gt;3*x + y  =18   &amp;gt;&amp;gt;--&amp;gt;    |18|  3 |  1|&lt;br /&gt;&lt;/span&gt;&lt;/p&gt;
+&lt;/body&gt;&lt;/html&gt;
+</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body style=&quot;font-size:12pt;font-family:Sans&quot;&gt;
+&lt;p style=&quot;margin-top:16px&quot;&gt;&lt;span style=&quot;font-family:Adobe Times;font-size:20pt;font-weight:600&quot;&gt;100=2*X1+3*X2+5*X3&lt;br /&gt; Enter into the table only the coefficients that stand in front of X.&lt;br /&gt;So k1=2, k2=3 and k3=5&lt;br /&gt;for example:&lt;br /&gt;&lt;br /&gt;Equation       |              Table&lt;br /&gt;----------------------------------------------&lt;br /&gt;2*x - 3*y=1    &amp;gt;&amp;gt;--&amp;gt;    | 1 |   2 | -3|&lt;br /&gt;3*x + y  =18   &amp;gt;&amp;gt;--&amp;gt;    |18|  3 |  1|&lt;br /&gt;&lt;/span&gt;&lt;/p&gt;
+&lt;/body&gt;&lt;/html&gt;
+</translation>
+    </message>
+</context>
+<context>
+    <name>i18n</name>
+    <message>
+        <source>								Führe Berechnungen 		  durch.								
+
+Bitte	warten!
+</source>
+        <translation>Calculating.
+
+Please wait!
+</translation>
+    </message>
+    <message>
+        <source>&amp;Abbruch</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+</TS>
