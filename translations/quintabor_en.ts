@@ -4,6 +4,34 @@
 <context>
     <name>Form1</name>
     <message>
+        <source>Jedes x von %1 bis %2 löst die Gleichung</source>
+        <translation>Every x from %1 to %2 solves the equation</translation>
+    </message>
+    <message>
+        <source>Gleich im Rahmen der Rechengenauigkeit: x von %1 bis %2</source>
+        <translation>Equal within the precision of the calculation: x from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Abgebrochen: gesucht bis x = %1</source>
+        <translation>Cancelled: searched up to x = %1</translation>
+    </message>
+    <message>
+        <source>Abgebrochen: die Liste reicht bis x = %1</source>
+        <translation>Cancelled: the list goes up to x = %1</translation>
+    </message>
+    <message>
+        <source>Nur die ersten %1 Nullstellen: die Liste reicht bis x = %2</source>
+        <translation>Only the first %1 roots: the list goes up to x = %2</translation>
+    </message>
+    <message>
+        <source>Nicht entschieden: x von %1 bis %2</source>
+        <translation>Not decided: x from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Keine Nullstelle im Intervall</source>
+        <translation>No root in the interval</translation>
+    </message>
+    <message>
         <source>%1 auf der linken Seite: %2</source>
         <translation>%1 on the left side: %2</translation>
     </message>

@@ -72,6 +72,10 @@ public:
     // errno and status.
     bool readsX() const;
 
+    // True when every operation that reads x passes it to the library, which rounds it to
+    // double: points between two neighbouring doubles then all give one value.
+    bool seesXAsDouble() const;
+
 private:
     friend class FlatRecorder;
 

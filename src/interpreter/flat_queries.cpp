@@ -8,3 +8,13 @@ bool FlatProgram::readsX() const {
     }
     return false;
 }
+
+bool FlatProgram::seesXAsDouble() const {
+    for (int i = 0; i < count; ++i) {
+        const Kind kind = ops[i].kind;
+        if (flat::readsX(kind) && !flat::callsLibrary(kind)) {
+            return false;
+        }
+    }
+    return true;
+}

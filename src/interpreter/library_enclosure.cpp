@@ -107,7 +107,9 @@ Failure worse(Failure a, Failure b) {
 bool multipleInside(long double a, long double b, long double offset, int* parity) {
     const long double qa = (a - offset) / Pi;
     const long double qb = (b - offset) / Pi;
-    const long double slack = 0x1p-30L + std::max(std::fabs(qa), std::fabs(qb)) * 0x1p-56L;
+    // The quotients' errors: Pi's rounding, about 2^-64 of each multiple, and two roundings of
+    // 2^-64; a sixteenfold margin over their sum.
+    const long double slack = (std::fabs(qa) + std::fabs(qb) + 1) * 0x1p-60L;
     const long double first = std::ceil(qa - slack);
     const long double last = std::floor(qb + slack);
     if (first > last) {
@@ -350,9 +352,18 @@ namespace {
 
 // A real range widened so that its ends rounded to double hold it; a range beyond the doubles
 // keeps the largest double, which a monotone function maps inside the range of the reals.
+// Rounding keeps the sign, so an end at 0 stays there.
 Interval doubleHull(const Interval& v) {
     constexpr long double Max = DBL_MAX;
-    return {std::min(v.lo - doubleSpacing(v.lo), Max), std::max(v.hi + doubleSpacing(v.hi), -Max)};
+    long double lo = std::min(v.lo - doubleSpacing(v.lo), Max);
+    long double hi = std::max(v.hi + doubleSpacing(v.hi), -Max);
+    if (v.lo >= 0) {
+        lo = std::max(lo, 0.0L);
+    }
+    if (v.hi <= 0) {
+        hi = std::min(hi, 0.0L);
+    }
+    return {lo, hi};
 }
 
 // An extended operation's result: as rounded, or widened to hold the exact result.
@@ -500,7 +511,11 @@ LibraryEnclosure wholePower(long double b0, long double b1, double n, Reading re
     }
     const bool zeroInside = b0 <= 0 && b1 >= 0;
     if (zeroInside && n < 0) {
-        return b0 == 0 && b1 == 0 ? always() : maybe();
+        // 0 is a pole; the other bases fail too when even the largest one's power overflows.
+        const long double largest = std::max(-b0, b1);
+        const bool overflows = largest == 0 || std::pow(largest, static_cast<long double>(n)) >
+                                                   DBL_MAX * (1 + 0x1p-40L);
+        return overflows ? always() : maybe();
     }
     const bool small = std::fabs(n) <= SmallExponent;
     const auto power = [&](long double b) -> long double {
@@ -541,20 +556,25 @@ LibraryEnclosure enclosePower(const Interval& base, const Interval& exponent, Re
     if (e.lo == e.hi && isWhole(e.lo)) {
         return wholePower(b.lo, b.hi, static_cast<double>(e.lo), reading);
     }
-    if (b.lo > 0) {
+    // The bases from 0 up have their powers at the corners, 0 included unless an exponent is
+    // negative; a negative base fails where no exponent is whole.
+    const bool nowhereWhole = std::floor(e.hi) < std::ceil(e.lo);
+    if (b.hi > 0 && (b.lo >= 0 || nowhereWhole) && (b.lo > 0 || e.lo >= 0)) {
+        const Failure failure = b.lo < 0 ? Failure::Maybe : Failure::Never;
+        const Interval from = {std::max(b.lo, 0.0L), b.hi};
         // b^e = exp(e ln b) is monotone in each of e and ln b: its extremes lie at the corners.
         Interval value;
         if (reading == Reading::Exact) {
-            const Interval low = relativeHull(std::pow(b.lo, e.lo), std::pow(b.lo, e.hi), 0);
-            const Interval high = relativeHull(std::pow(b.hi, e.lo), std::pow(b.hi, e.hi), 0);
+            const Interval low = relativeHull(std::pow(from.lo, e.lo), std::pow(from.lo, e.hi), 0);
+            const Interval high = relativeHull(std::pow(from.hi, e.lo), std::pow(from.hi, e.hi), 0);
             if (!low.known() || !high.known()) {
                 return maybe();
             }
             value =
                 relativeHull(std::min(low.lo, high.lo), std::max(low.hi, high.hi), ExactPowerSlack);
         } else {
-            const double b0 = static_cast<double>(b.lo);
-            const double b1 = static_cast<double>(b.hi);
+            const double b0 = static_cast<double>(from.lo);
+            const double b1 = static_cast<double>(from.hi);
             const double e0 = static_cast<double>(e.lo);
             const double e1 = static_cast<double>(e.hi);
             const Interval corners =
@@ -564,11 +584,17 @@ LibraryEnclosure enclosePower(const Interval& base, const Interval& exponent, Re
             }
             value = {below(corners.lo, PowUlps), above(corners.hi, PowUlps)};
         }
-        return checkedRange(value, Failure::Never, false, reading);
+        return checkedRange(value, failure, false, reading);
     }
-    // A negative base with an exponent that is not whole is a domain error.
-    if (b.hi < 0 && std::floor(e.hi) < std::ceil(e.lo)) {
+    // A negative base with an exponent that is not whole is a domain error; with one whole
+    // exponent inside, that power is all it can give.
+    if (b.hi < 0 && nowhereWhole) {
         return always();
+    }
+    if (b.hi < 0 && std::floor(e.hi) == std::ceil(e.lo)) {
+        LibraryEnclosure power = wholePower(b.lo, b.hi, std::ceil(e.lo), reading);
+        power.failure = worse(power.failure, Failure::Maybe);
+        return power;
     }
     return maybe();
 }

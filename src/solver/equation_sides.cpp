@@ -76,3 +76,28 @@ DifferenceEnclosure EquationSides::enclose(long double lo, long double hi) const
     return {l.value, r.value, l.value - r.value, l.cannotFail && r.cannotFail,
             l.alwaysFails || r.alwaysFails};
 }
+
+// A side that does not read x is its one outcome, exactly as the evaluator computed it: its
+// exact function is taken to be that value, which is all that both readings share.
+FlatProgram::ExactEnclosure EquationSides::Side::encloseExactly(const Interval& x) const {
+    if (!constant) {
+        return program.encloseExactly(x);
+    }
+    if (outcome.error != 0) {
+        return {Interval::unknown(), Interval::unknown(), false, true};
+    }
+    return {Interval::point(outcome.value), Interval::point(0), outcome.status == 0, false};
+}
+
+ExactDifference EquationSides::encloseExactly(long double lo, long double hi) const {
+    const Interval x{lo, hi};
+    const FlatProgram::ExactEnclosure l = left_.encloseExactly(x);
+    const FlatProgram::ExactEnclosure r = right_.encloseExactly(x);
+    return {widened(l.value - r.value), widened(l.slope - r.slope), l.cannotFail && r.cannotFail,
+            l.alwaysFails || r.alwaysFails};
+}
+
+bool EquationSides::seesXAsDouble() const {
+    return (left_.constant || left_.program.seesXAsDouble()) &&
+           (right_.constant || right_.program.seesXAsDouble());
+}

@@ -35,6 +35,8 @@ public:
     DifferenceBlock atBlock(const long double* x, int count,
                             DifferenceBlock::Storage& storage) const override;
     DifferenceEnclosure enclose(long double lo, long double hi) const override;
+    ExactDifference encloseExactly(long double lo, long double hi) const override;
+    bool seesXAsDouble() const override;
 
 private:
     // One side: its program, or, when it does not read x, its one outcome.
@@ -49,6 +51,7 @@ private:
         DifferenceBlock::Side atBlock(const long double* x, int count,
                                       FlatProgram::BlockOutcome& storage) const;
         FlatProgram::Enclosure enclose(const Interval& x) const;
+        FlatProgram::ExactEnclosure encloseExactly(const Interval& x) const;
     };
 
     Side left_;

@@ -4,7 +4,7 @@
 
 void EventAnalysis::zero(int64_t j) {
     const long double x = grid_.at(j);
-    out_.add({x, x, BracketKind::ExactZero});
+    out_.add({x, x, BracketKind::ExactZero, j, j});
 }
 
 void EventAnalysis::signChange(int64_t from, int64_t to) {
@@ -19,18 +19,8 @@ void EventAnalysis::signChange(const Sample& from, const Sample& to) {
     const NarrowedSignChange narrowed = narrowSignChange(sides_, from, to);
     if (narrowed.kind == SignChangeKind::Root) {
         out_.add({narrowed.root, narrowed.root, BracketKind::SteepRoot});
-    }
-}
-
-void EventAnalysis::minimum(int64_t left, int64_t middle, int64_t right) {
-    const Sample l = sample(left);
-    const Sample r = sample(right);
-    const MinimumFinding found = searchMinimum(sides_, l, sample(middle), r);
-    if (found.kind == MinimumFinding::Touch) {
-        out_.add({found.root, found.root, BracketKind::Touch});
-    } else if (found.kind == MinimumFinding::Crossing) {
-        signChange(l, found.split);
-        signChange(found.split, r);
+    } else if (narrowed.kind == SignChangeKind::Undecided) {
+        out_.add({from.x, to.x, BracketKind::Undecided});
     }
 }
 

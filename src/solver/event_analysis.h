@@ -1,7 +1,6 @@
 #pragma once
 
 #include "solver/border_search.h"
-#include "solver/minimum_search.h"
 #include "solver/root_bracket.h"
 #include "solver/scan_grid.h"
 #include "solver/side_difference.h"
@@ -14,13 +13,11 @@
 inline constexpr long double SignChangeBound = 3;
 
 // Evaluations spent at most on one place: its grid points evaluated again, then the
-// costliest examination, a local minimum whose search splits it into two steep sign changes.
-inline constexpr int MaxEvaluationsPerPlace =
-    3 + MaxMinimumEvaluations + 2 * MaxNarrowingEvaluations;
+// costliest examination, a border whose search meets a steep sign change on the way.
+inline constexpr int MaxEvaluationsPerPlace = 3 + MaxBorderEvaluations + MaxNarrowingEvaluations;
 
 // Turns the places the scan's tracker points out into brackets, examining the sides
-// there: steep sign changes are narrowed, local minima of |d| searched for a touching root
-// or a second sign change, borders of the domain followed to their end.
+// there: steep sign changes are narrowed, borders of the domain followed to their end.
 class EventAnalysis {
 public:
     EventAnalysis(const DifferenceSource& sides, const ScanGrid& grid, BracketList& out)
@@ -29,7 +26,6 @@ public:
     // The places, by grid index, as the tracker tells them.
     [[gnu::cold]] void zero(int64_t j);
     [[gnu::cold]] void signChange(int64_t from, int64_t to);
-    [[gnu::cold]] void minimum(int64_t left, int64_t middle, int64_t right);
     [[gnu::cold]] void border(int64_t earliest, int64_t valid, int64_t failed);
 
 private:
@@ -51,11 +47,6 @@ public:
     void signChange(int64_t from, int64_t to) {
         if (from < start_) {
             analysis_.signChange(from, to);
-        }
-    }
-    void minimum(int64_t left, int64_t middle, int64_t right) {
-        if (left < start_) {
-            analysis_.minimum(left, middle, right);
         }
     }
     void border(int64_t earliest, int64_t valid, int64_t failed) {

@@ -1,7 +1,6 @@
 #include "solver/bracket_scan.h"
 
 #include "solver/event_analysis.h"
-#include "solver/minimum_search.h"
 #include "solver/sign_change_tracker.h"
 
 #include <algorithm>
@@ -66,8 +65,8 @@ private:
 
 // Scans one chunk: feeds its points to a tracker of its own and keeps the first ones for the
 // join. Where an enclosure of the sides over a stretch proves that its places hold nothing,
-// only the points the tracker and the join need are evaluated: the first two, and the last
-// two, whose state the tracker takes as if it had been fed the points between.
+// only the points the tracker and the join need are evaluated: the first two, and the last,
+// whose state the tracker takes as if it had been fed the points between.
 class ChunkScanner {
 public:
     ChunkScanner(const DifferenceSource& sides, const ScanGrid& grid, ChunkResult& result,
@@ -127,14 +126,12 @@ private:
                 pending_ = to + 1;
                 return true;
             }
-            if (e.cannotFail && cannotTouch(e.left, e.right, e.d)) {
+            if (e.cannotFail && e.d.known() && !e.d.mayBeZero()) {
                 saved_[level] += n - 4;
                 if (!evaluate(pending_, from + 1)) {
                     return false;
                 }
-                const long double older = sides_.at(grid_.at(to - 1)).d;
-                const long double newer = sides_.at(grid_.at(to)).d;
-                tracker_.skipValidRun(to - 1, older, to, newer);
+                tracker_.skipValidRun(to - 1, to, sides_.at(grid_.at(to)).d);
                 pending_ = to + 1;
                 return true;
             }

@@ -82,6 +82,19 @@ struct DifferenceEnclosure {
     }
 };
 
+// What an enclosure proves of the exact function d = left - right over a range of x, and of
+// its derivative: value and slope hold them wherever no point fails.
+struct ExactDifference {
+    Interval value;
+    Interval slope;
+    bool cannotFail;
+    bool alwaysFails;
+
+    static ExactDifference nothingProven() {
+        return {Interval::unknown(), Interval::unknown(), false, false};
+    }
+};
+
 // The two sides of the equation as a function of x.
 class DifferenceSource {
 public:
@@ -99,6 +112,13 @@ public:
     virtual DifferenceEnclosure enclose(long double, long double) const {
         return DifferenceEnclosure::nothingProven();
     }
+    // The exact function d and its derivative over every real x of [lo, hi].
+    virtual ExactDifference encloseExactly(long double, long double) const {
+        return ExactDifference::nothingProven();
+    }
+    // True when the sides see x only rounded to double, so that nothing finer than the
+    // doubles can be told apart; otherwise the extended values are.
+    virtual bool seesXAsDouble() const { return false; }
 };
 
 // One point of d with the values it came from.

@@ -19,19 +19,19 @@ long double startingScale(const Sample& lo, const Sample& hi) {
     return scale;
 }
 
-SignChangeKind classify(long double scale, long double finalSize) {
+} // namespace
+
+SignChangeKind classifySignChange(long double scale, long double finalSize) {
     if (finalSize <= scale * RootFall) {
         return SignChangeKind::Root;
     }
     return finalSize > scale ? SignChangeKind::Pole : SignChangeKind::Jump;
 }
 
-} // namespace
-
 NarrowedSignChange narrowSignChange(const DifferenceSource& sides, const Sample& lo,
                                     const Sample& hi) {
     if (lo.value.failed || hi.value.failed || !(lo.value.d * hi.value.d < 0)) {
-        return {SignChangeKind::Undecided, lo.x, 0};
+        return {SignChangeKind::Undecided, lo.x, 0, lo, hi};
     }
     const long double scale = startingScale(lo, hi);
     const bool negativeAtA = lo.value.d < 0;
@@ -47,7 +47,7 @@ NarrowedSignChange narrowSignChange(const DifferenceSource& sides, const Sample&
 
     while (!adjacentValues(a.x, b.x)) {
         if (evaluations == MaxNarrowingEvaluations) {
-            return {SignChangeKind::Undecided, a.x, evaluations};
+            return {SignChangeKind::Undecided, a.x, evaluations, a, b};
         }
         long double x = bisect ? splitPoint(a.x, b.x) : a.x - fa * (b.x - a.x) / (fb - fa);
         if (!(x > a.x && x < b.x)) {
@@ -56,10 +56,10 @@ NarrowedSignChange narrowSignChange(const DifferenceSource& sides, const Sample&
         const Sample s{x, sides.at(x)};
         ++evaluations;
         if (s.value.failed || std::isnan(s.value.d)) {
-            return {SignChangeKind::Undecided, x, evaluations};
+            return {SignChangeKind::Undecided, x, evaluations, a, b};
         }
         if (isExactZero(s.value)) {
-            return {SignChangeKind::Root, x, evaluations};
+            return {SignChangeKind::Root, x, evaluations, s, s};
         }
         if ((s.value.d < 0) == negativeAtA) {
             a = s;
@@ -78,7 +78,7 @@ NarrowedSignChange narrowSignChange(const DifferenceSource& sides, const Sample&
         }
         // |d| grown above the starting scale at both ends: the bracket closes in on a pole.
         if (std::fabs(a.value.d) > scale && std::fabs(b.value.d) > scale) {
-            return {SignChangeKind::Pole, a.x, evaluations};
+            return {SignChangeKind::Pole, a.x, evaluations, a, b};
         }
         bisect = false;
         if (evaluations % 2 == 0) {
@@ -89,6 +89,6 @@ NarrowedSignChange narrowSignChange(const DifferenceSource& sides, const Sample&
     }
     const long double atA = std::fabs(a.value.d);
     const long double atB = std::fabs(b.value.d);
-    const SignChangeKind kind = classify(scale, std::max(atA, atB));
-    return {kind, atB < atA ? b.x : a.x, evaluations};
+    const SignChangeKind kind = classifySignChange(scale, std::max(atA, atB));
+    return {kind, atB < atA ? b.x : a.x, evaluations, a, b};
 }

@@ -17,7 +17,16 @@ struct NarrowedSignChange {
     SignChangeKind kind;
     long double root; // for a root: the end with the smaller |d|, or the exact zero met
     int evaluations;
+    // The bracket where the narrowing stopped: neighbouring values, an exact zero (lo and hi
+    // both at it), or, for a pole decided early, the ends closing in on it.
+    Sample lo;
+    Sample hi;
 };
+
+// How a sign change whose |d| was at most scale at its start and is finalSize at the ends
+// of the narrowed bracket reads: a root when |d| fell to RootFall of the scale, a pole when
+// it grew above it, a jump in between.
+SignChangeKind classifySignChange(long double scale, long double finalSize);
 
 // Narrows the sign change of d between lo and hi (lo.x < hi.x) until its ends are
 // neighbouring long doubles or d is exactly 0, by regula falsi with the Illinois weighting,

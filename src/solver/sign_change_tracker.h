@@ -10,7 +10,6 @@
 // a sink, by grid index, where the difference needs a closer look:
 //   zero(j)                       d is exactly 0 at point j
 //   signChange(i, j)              d changes sign from valid point i to the next valid one, j
-//   minimum(i, m, j)              |d| has a local minimum at m, one sign from i to j
 //   border(i, valid, failed)      a valid grid point neighbours one that failed
 // i is always the earliest point involved. A failed point is skipped: the valid points on
 // either side of it still pair.
@@ -36,17 +35,11 @@ public:
             return;
         }
         const long double d = value.d;
-        const long double product = newerD_ * d;
-        const bool sameSign = newerIndex_ >= 0 && product > 0;
         if (d == 0 && isExactZero(value)) [[unlikely]] {
             sink.zero(j);
-        } else if (newerIndex_ >= 0 && product < 0) [[unlikely]] {
+        } else if (newerIndex_ >= 0 && newerD_ * d < 0) [[unlikely]] {
             sink.signChange(newerIndex_, j);
-        } else if (falling_ && sameSign && std::fabs(newerD_) <= std::fabs(d)) [[unlikely]] {
-            sink.minimum(olderIndex_, newerIndex_, j);
         }
-        // |d| fell from the point before: a minimum if it does not fall further.
-        falling_ = sameSign && std::fabs(d) < std::fabs(newerD_);
         olderIndex_ = newerIndex_;
         newerIndex_ = j;
         newerD_ = d;
@@ -54,8 +47,7 @@ public:
 
     // Takes the state after a run of valid points of one strict sign, from the one after the
     // point fed last up to `newer`, whose places hold nothing: the run's last two points.
-    void skipValidRun(int64_t older, long double olderD, int64_t newer, long double newerD) {
-        falling_ = std::fabs(newerD) < std::fabs(olderD);
+    void skipValidRun(int64_t older, int64_t newer, long double newerD) {
         olderIndex_ = older;
         newerIndex_ = newer;
         newerD_ = newerD;
@@ -79,7 +71,6 @@ public:
             olderIndex_ = later.olderIndex_;
             newerIndex_ = later.newerIndex_;
             newerD_ = later.newerD_;
-            falling_ = later.falling_;
         }
         last_ = later.last_;
         failedIndex_ = later.failedIndex_;
@@ -89,7 +80,6 @@ private:
     enum class Last : uint8_t { None, Valid, Failed };
 
     Last last_ = Last::None;
-    bool falling_ = false;
     int64_t failedIndex_ = -1; // the last failed point, while the last point failed
     int64_t olderIndex_ = -1;  // the valid point before the newer one; -1 for none
     int64_t newerIndex_ = -1;  // the last valid point; -1 for none

@@ -21,8 +21,8 @@ struct Equation {
     friend void PrintTo(const Equation& e, std::ostream* os) { *os << e.name; }
 };
 
-// Equations whose brackets need every part of the scan: sign changes, exact zeros, failed
-// points, steep roots, poles, NaN, the bracket cap, local minima of |d| and borders.
+// Equations whose brackets need every part of the scan: sign changes, exact zeros and runs of
+// them across chunks, failed points, steep roots, poles, NaN, the bracket cap and borders.
 const Equation equations[] = {
     {"Quadratic", "x^2", "2", -20, 20, 100},
     {"ExactZeros", "x^2", "x+2", -20, 20, 100},
@@ -39,8 +39,8 @@ const Equation equations[] = {
     {"Jumps", "x/sqrt(x^2)", "0.5", -3, 3, 1000},
     {"ManySignChanges", "sin(x*50)", "0", -30, 30, 100},
     {"BracketCap", "cos(x*100*pi)", "0", 0, 1001, 100},
-    {"TouchingRoots", "sin(x)", "-1", -10, 10, 100},
-    {"TwoRootsInOneStep", "(x-0.5003)*(x-0.5007)", "0", -1, 2, 100},
+    {"ZeroRuns", "x-x", "0", -20, 20, 100},
+    {"ZeroRunBrokenBySkippedDivision", "x/sqrt(x^2)*0", "0", -3, 3, 100},
     {"BordersOfTheDomain", "sqrt(3-x^2)", "0", -3, 3, 100},
     {"BorderBesideAFailingRun", "sqrt(x-0.255)", "0", -1, 1, 100},
     {"SteepBesidePoles", "tan(x)", "300", -5, 5, 100},

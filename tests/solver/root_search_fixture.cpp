@@ -2,6 +2,7 @@
 
 #include "interpreter/round.h"
 #include "reference_scan.h"
+#include "solver/equation_search.h"
 #include "solver/root_refinement.h"
 
 #include <cstdio>
@@ -29,7 +30,11 @@ std::vector<Bracket> RootSearchTest::scanWith(int a, int b, long double stepsPer
 
 std::vector<long double> RootSearchTest::solveWith(int a, int b, long double stepsPerUnit) {
     std::vector<long double> roots;
-    for (const Bracket& bracket : scanWith(a, b, stepsPerUnit)) {
+    search_ = searchEquation(sides_, makeGrid(a, b, stepsPerUnit), nullptr);
+    for (const RootBracket& bracket : search_.brackets) {
+        if (bracket.kind == BracketKind::Identity || bracket.kind == BracketKind::Plateau) {
+            continue;
+        }
         const std::optional<long double> root =
             settleBracket(bracket.lower, bracket.upper,
                           [this](long double lower, long double upper, bool& Fehler) {

@@ -2,6 +2,7 @@
 
 #include "reference_sides.h"
 #include "solver/bracket_scan.h"
+#include "solver/equation_search.h"
 #include "solver/equation_sides.h"
 #include "solver/progress_reporter.h"
 
@@ -32,9 +33,13 @@ protected:
                                   ScanPath path = ScanPath::Parallel,
                                   const ParallelScanOptions& options = {});
 
-    // Scans, then settles every bracket as the equation page does: a zero bracket is a root
-    // as it stands, the others are refined and dropped when the refinement fails.
+    // Searches as the equation page does, then settles every bracket: a zero bracket is a
+    // root as it stands, the others are refined and dropped when the refinement fails. Runs
+    // of exact zeros are left out.
     std::vector<long double> solveWith(int a, int b, long double stepsPerUnit);
+
+    // The outcome of the last solveWith.
+    const SearchOutcome& lastSearch() const { return search_; }
 
     // The outcome of the last scanWith.
     const ScanOutcome& lastScan() const { return last_; }
@@ -46,6 +51,7 @@ private:
     EquationSides sides_;
     ReferenceSides reference_;
     ScanOutcome last_{};
+    SearchOutcome search_{};
 };
 
 // The same brackets (count, order, kinds, every end to the last bit) and the same end.

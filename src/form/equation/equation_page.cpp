@@ -25,6 +25,7 @@
 #include "form/window/form1.h"
 #include "interpreter/formelinterpreter.h"
 #include "interpreter/round.h"
+#include "solver/equation_search.h"
 #include "solver/root_refinement.h"
 
 int MitteWert;
@@ -57,6 +58,47 @@ EquationSides equationSides;
 // The line "X<r> = <root>" with the decimal point, whatever the numeric locale.
 QString resultLine(int r, long double root) {
     return QString::fromStdString(formatInCLocale("X%d = % .10Lg", r, root));
+}
+
+// An x in the lines about stretches, rounded as the roots are.
+QString place(long double x) {
+    return QString::fromStdString(formatNumber("%.10Lg", Round(x, RootDecimals)));
+}
+
+// The one line of a run of exact zeros at three or more grid points.
+QString runLine(BracketKind kind, long double from, long double to) {
+    return (kind == BracketKind::Identity
+                ? Form1::tr("Jedes x von %1 bis %2 löst die Gleichung")
+                : Form1::tr("Gleich im Rahmen der Rechengenauigkeit: x von %1 bis %2"))
+        .arg(place(from), place(to));
+}
+
+// At most this many lines name the stretches the search could not decide.
+constexpr std::size_t UndecidedLines = 3;
+
+// The lines before the closing line that say what the list does not cover.
+QStringList coverageLines(const SearchNotes& notes, bool refinementCancelled, long double reached) {
+    QStringList lines;
+    if (refinementCancelled) {
+        lines << Form1::tr("Abgebrochen: die Liste reicht bis x = %1").arg(place(reached));
+        return lines;
+    }
+    if (notes.capReached) {
+        lines << Form1::tr("Nur die ersten %1 Nullstellen: die Liste reicht bis x = %2")
+                     .arg(MaxBrackets)
+                     .arg(place(notes.listedUpTo));
+    }
+    for (std::size_t i = 0; i < notes.undecided.size() && i < UndecidedLines; ++i) {
+        // The last line takes in all the stretches left.
+        const long double to =
+            i + 1 == UndecidedLines ? notes.undecided.back().upper : notes.undecided[i].upper;
+        lines << Form1::tr("Nicht entschieden: x von %1 bis %2")
+                     .arg(place(notes.undecided[i].lower), place(to));
+    }
+    if (notes.provenNoRoot) {
+        lines << Form1::tr("Keine Nullstelle im Intervall");
+    }
+    return lines;
 }
 
 // "<left> = <right>" of the compiled texts, both whole.
@@ -143,20 +185,32 @@ void Form1::istGleichSlot() {
         if (refinementShowsProgress) {
             refinementProgress.reset();
         }
+        Ergebnisse_ListBox->addItem(
+            tr("Abgebrochen: gesucht bis x = %1").arg(place(searchNotes.lastX)));
+        Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
+        showNewestLine(Ergebnisse_ListBox);
         return;
     }
 
     Ergebnisse_ListBox->addItem(QStringLiteral(" "));
     int r = 0;
+    long double reached = MinX;
     for (int i = 1; i <= h; ++i) {
+        const bool run =
+            bracketKinds[i] == BracketKind::Identity || bracketKinds[i] == BracketKind::Plateau;
         const std::optional<long double> root =
-            settleBracket(XL[i], XR[i], [this](long double lower, long double upper, bool& Fehler) {
-                return X_Regula_Falsi(lower, upper, Fehler);
-            });
+            run ? std::nullopt
+                : settleBracket(XL[i], XR[i],
+                                [this](long double lower, long double upper, bool& Fehler) {
+                                    return X_Regula_Falsi(lower, upper, Fehler);
+                                });
         if (!work) {
             break;
         }
-        if (root) {
+        reached = XR[i];
+        if (run) {
+            Ergebnisse_ListBox->addItem(runLine(bracketKinds[i], XL[i], XR[i]));
+        } else if (root) {
             ++r;
             Ergebnisse_ListBox->addItem(resultLine(r, Round(*root, RootDecimals)));
             if (porgressDialog->isVisible()) {
@@ -171,6 +225,7 @@ void Form1::istGleichSlot() {
             refinementProgress.setProgress(Inc_porgressDialog);
         }
     }
+    Ergebnisse_ListBox->addItems(coverageLines(searchNotes, !work, reached));
     Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
     showNewestLine(Ergebnisse_ListBox);
     if (refinementShowsProgress) {
@@ -181,10 +236,10 @@ void Form1::istGleichSlot() {
 int Form1::X_ungefaehr(int a, int b) {
     const ScanGrid grid = makeGrid(a, b, Schrittweite);
     if (!porgressDialog) {
-        return keepScanOutcome(scanGridForRoots(equationSides, grid, nullptr));
+        return keepSearchOutcome(searchEquation(equationSides, grid, nullptr));
     }
     DialogProgress progress(porgressDialog);
-    return keepScanOutcome(scanGridForRoots(equationSides, grid, &progress));
+    return keepSearchOutcome(searchEquation(equationSides, grid, &progress));
 }
 
 long double Form1::X_Regula_Falsi(long double XL, long double XR, bool& Fehler) {

@@ -6,6 +6,8 @@ long double Schrittweite = 100;
 long double XL[BracketArraySize];
 long double XR[BracketArraySize];
 bool work;
+BracketKind bracketKinds[BracketArraySize];
+SearchNotes searchNotes;
 
 void compileEquation(std::string_view left, std::string_view right, EquationSides& sides) {
     links.setFormel(left);
@@ -31,5 +33,15 @@ int keepScanOutcome(const ScanOutcome& outcome) {
         work = false;
     }
     keepLastX(outcome.lastX);
+    return count;
+}
+
+int keepSearchOutcome(const SearchOutcome& outcome) {
+    const int count = keepScanOutcome({outcome.brackets, outcome.cancelled, outcome.lastX});
+    for (int i = 1; i <= count; ++i) {
+        bracketKinds[i] = outcome.brackets[static_cast<size_t>(i - 1)].kind;
+    }
+    searchNotes = {outcome.cancelled,  outcome.lastX,     outcome.capReached,
+                   outcome.listedUpTo, outcome.undecided, outcome.provenNoRoot};
     return count;
 }

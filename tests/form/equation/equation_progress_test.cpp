@@ -92,8 +92,8 @@ private slots:
     void refinementUsesTheDialogFrom500Brackets();
     void exampleWithManyBracketsDrivesTheDialog();
     void cancelDuringRefinementEndsTheList();
-    void cancelDuringLongScanLeavesHeadingOnly_data();
-    void cancelDuringLongScanLeavesHeadingOnly();
+    void cancelDuringLongScanSaysHowFarItCame_data();
+    void cancelDuringLongScanSaysHowFarItCame();
     void longScanIsNotCancelledByItself();
     void dialogDiesWithItsWindow();
 };
@@ -222,6 +222,7 @@ void EquationProgressTest::cancelDuringRefinementEndsTheList() {
                                "X8 = -997.7698268",
                                "X9 = -997.4556675",
                                "X10 = -997.1415082",
+                               "Abgebrochen: die Liste reicht bis x = -997.14",
                                Closing};
     QCOMPARE(lines(form->Ergebnisse_ListBox), expected);
     QVERIFY(!porgressDialog->isVisible());
@@ -229,7 +230,7 @@ void EquationProgressTest::cancelDuringRefinementEndsTheList() {
     QVERIFY(!anyTimerRunning(porgressDialog));
 }
 
-void EquationProgressTest::cancelDuringLongScanLeavesHeadingOnly_data() {
+void EquationProgressTest::cancelDuringLongScanSaysHowFarItCame_data() {
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("right");
     QTest::addColumn<bool>("manyBrackets");
@@ -248,7 +249,7 @@ void EquationProgressTest::cancelDuringLongScanLeavesHeadingOnly_data() {
         << "0.5*sin(x*10)+sqrt(x^2+1)" + costly << "sqrt(x^2+1)" + costly << true;
 }
 
-void EquationProgressTest::cancelDuringLongScanLeavesHeadingOnly() {
+void EquationProgressTest::cancelDuringLongScanSaysHowFarItCame() {
     QFETCH(QString, left);
     QFETCH(QString, right);
     QFETCH(bool, manyBrackets);
@@ -276,7 +277,13 @@ void EquationProgressTest::cancelDuringLongScanLeavesHeadingOnly() {
 
     QVERIFY(shown);
     QVERIFY(!work);
-    QCOMPARE(lines(form->Ergebnisse_ListBox), (QStringList{left + " = " + right, ""}));
+    const QStringList written = lines(form->Ergebnisse_ListBox);
+    QCOMPARE(written.size(), 4);
+    QCOMPARE(written.mid(0, 2), (QStringList{left + " = " + right, ""}));
+    QVERIFY2(written[2].startsWith("Abgebrochen: gesucht bis x = "), qPrintable(written[2]));
+    const double reached = written[2].mid(written[2].lastIndexOf(' ') + 1).toDouble();
+    QVERIFY2(reached >= -1000000 && reached <= 1000000, qPrintable(written[2]));
+    QCOMPARE(written[3], Closing);
     if (manyBrackets) {
         QVERIFY(porgressDialog->maximum() > 499);
         QVERIFY(porgressDialog->maximum() < 2000000000);
@@ -294,7 +301,7 @@ void EquationProgressTest::cancelDuringLongScanLeavesHeadingOnly() {
     form->Delta_spinBox->setValue(1000);
     QTest::mouseClick(form->clearEingabe_pushButton, Qt::LeftButton);
     solve("X^2", "2");
-    QCOMPARE(form->Ergebnisse_ListBox->count(), 2 + 6);
+    QCOMPARE(form->Ergebnisse_ListBox->count(), 4 + 6);
     QVERIFY(work);
 }
 

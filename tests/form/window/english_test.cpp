@@ -171,8 +171,9 @@ void EnglishTest::everyShownTextIsEnglish() {
     BeispielNr = 0;
     auto form = startWindow<Form1>();
     QVERIFY(form != nullptr);
-    const QStringList sides[][2] = {{{"x^2"}, {"2"}}, {{"foo(x)"}, {"2"}}, {{"x$"}, {"2"}},
-                                    {{"2x"}, {"2"}},  {{"x^^2"}, {"2"}},   {{"(x"}, {"2"}}};
+    const QStringList sides[][2] = {{{"x^2"}, {"2"}},  {{"foo(x)"}, {"2"}}, {{"x$"}, {"2"}},
+                                    {{"2x"}, {"2"}},   {{"x^^2"}, {"2"}},   {{"(x"}, {"2"}},
+                                    {{"x^2"}, {"-1"}}, {{"x-x"}, {"0"}}};
     for (const auto& side : sides) {
         form->GleichLinks_LineEdit->setText(side[0].first());
         form->GleichRechts_LineEdit->setText(side[1].first());
@@ -210,8 +211,10 @@ void EnglishTest::everyShownTextIsEnglish() {
     const QStringList written = lines(form->AusgabeXYZ_listBox);
     QVERIFY(written.contains(QStringLiteral("Infinitely many solutions!")));
     QVERIFY(written.contains(QStringLiteral("No solution!")));
-    QVERIFY(lines(form->Ergebnisse_ListBox)
-                .contains(QStringLiteral("Unknown word on the left side: foo")));
+    const QStringList results = lines(form->Ergebnisse_ListBox);
+    QVERIFY(results.contains(QStringLiteral("Unknown word on the left side: foo")));
+    QVERIFY(results.contains(QStringLiteral("No root in the interval")));
+    QVERIFY(results.contains(QStringLiteral("Every x from -1000 to 1000 solves the equation")));
 }
 
 QUINT_QTEST_MAIN(EnglishTest)

@@ -1,0 +1,454 @@
+#include "solver/hidden_roots.h"
+
+#include "solver/ordered_values.h"
+#include "solver/sign_change_narrowing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <limits>
+
+namespace {
+
+constexpr long double GoldenShare = 0.38196601125010515180L; // 2 - golden ratio
+// Evaluations spent at most on finding where |d| is smallest inside a piece.
+constexpr int MinimumEvaluations = 40;
+// Enclosures between two questions to the progress display.
+constexpr int PollEvery = 256;
+// A touch needs an enclosure of d on the finest piece within this share of the step's outer
+// |d|: a coarser one says no more than that the sides' precision is spent.
+constexpr long double TouchShare = 0x1p-16L;
+// Two findings this many resolution steps apart or closer are one.
+constexpr long double SameFinding = 64;
+
+bool excludesZero(const Interval& v) {
+    return v.known() && !v.mayBeZero();
+}
+
+// d stays below the smallest normal long double: its precision is gone, and halving cannot
+// tell more.
+bool belowEveryValue(const ExactDifference& e) {
+    return e.cannotFail && e.value.known() &&
+           e.value.magnitude() <= std::numeric_limits<long double>::min();
+}
+
+// a < b lie on one side of 0, within a factor of two of each other.
+bool withinOneBinade(long double a, long double b) {
+    return (a > 0 && b <= 2 * a) || (b < 0 && a >= 2 * b);
+}
+
+bool usable(const Sample& s) {
+    return !s.value.failed && !s.value.skippedDivision && !std::isnan(s.value.d);
+}
+
+bool searchable(const Sample& s) {
+    return !s.value.failed && !std::isnan(s.value.d);
+}
+
+bool signChange(const Sample& p, const Sample& q) {
+    return usable(p) && usable(q) && p.value.d * q.value.d < 0;
+}
+
+long double finiteSize(const Sample& s) {
+    const long double m = std::fabs(s.value.d);
+    return usable(s) && std::isfinite(m) ? m : 0;
+}
+
+// |d| where d is usable, infinite ones too: what tells a pole.
+long double sizeOf(const Sample& s) {
+    return usable(s) ? std::fabs(s.value.d) : 0;
+}
+
+class HiddenSearch {
+public:
+    HiddenSearch(const DifferenceSource& sides, const ScanGrid& grid, int64_t upTo,
+                 const std::vector<SettledRun>& settled, ProgressReporter* progress)
+        : sides_(sides), grid_(grid), upTo_(upTo), settled_(settled), progress_(progress),
+          seesDouble_(sides.seesXAsDouble()),
+          requestBudget_(std::max(RequestBudgetPerPoint * (grid.n + 1), SmallRequestBudget)) {}
+
+    HiddenFindings run(const std::vector<Stretch>& open) {
+        if (upTo_ > 0) {
+            certify(0, upTo_);
+        }
+        for (const Stretch& s : open) {
+            searchStretch(sample(s.lower), sample(s.upper));
+        }
+        finish();
+        return std::move(found_);
+    }
+
+private:
+    // Steps i ... j - 1: decided by one enclosure of d and its derivative, or halved.
+    void certify(int64_t i, int64_t j) {
+        if (insideSettledRun(i, j)) {
+            return;
+        }
+        if (stopped_ || !spend(ExactEnclosureCost)) {
+            undecided(grid_.at(i), grid_.at(j));
+            return;
+        }
+        const ExactDifference e = sides_.encloseExactly(grid_.at(i), grid_.at(j));
+        if (e.alwaysFails || excludesZero(e.value) || (e.cannotFail && excludesZero(e.slope))) {
+            return;
+        }
+        if (belowEveryValue(e)) {
+            undecided(grid_.at(i), grid_.at(j));
+            return;
+        }
+        if (j - i == 1) {
+            examineStep(i);
+            return;
+        }
+        const int64_t middle = i + (j - i) / 2;
+        certify(i, middle);
+        certify(middle, j);
+    }
+
+    // A step whose ends do not fail is searched inside; a failing end is the scan's border, but
+    // one that fails only by underflow is not. An end that skipped a division is a pole there,
+    // and the step is searched beside it. A step between two failing ends is searched for
+    // stretches where the sides do not fail.
+    void examineStep(int64_t j) {
+        const Sample p = sample(grid_.at(j));
+        const Sample q = sample(grid_.at(j + 1));
+        if (searchable(p) != searchable(q)) {
+            return;
+        }
+        found_.ownedSteps.push_back(j);
+        searchStretch(p, q);
+    }
+
+    // Everything between p and q, its findings merged as one step's.
+    void searchStretch(const Sample& p, const Sample& q) {
+        stepLower_ = p.x;
+        stepUpper_ = q.x;
+        stepBudget_ = StepBudget;
+        stepRoots_.clear();
+        stepZeros_.clear();
+        stepTouches_.clear();
+        gridZeros_.clear();
+        for (const Sample* end : {&p, &q}) {
+            if (usable(*end) && end->value.d == 0) {
+                gridZeros_.push_back(end->x);
+            }
+        }
+        // Between failing ends there are no outer values to weigh a sign change against.
+        const long double scale = std::max(finiteSize(p), finiteSize(q));
+        examine(p, q, scale > 0 ? scale : std::numeric_limits<long double>::infinity());
+        keepStepFindings();
+    }
+
+    // One piece of a step: proved empty or monotone, decided at the resolution the sides see,
+    // or split where narrowing or a minimum search points.
+    void examine(const Sample& p, const Sample& q, long double scale) {
+        if (stopped_ || stepBudget_ <= 0 || !spend(ExactEnclosureCost)) {
+            undecided(p.x, q.x);
+            return;
+        }
+        stepBudget_ -= ExactEnclosureCost;
+        const ExactDifference e = sides_.encloseExactly(p.x, q.x);
+        if (e.alwaysFails || excludesZero(e.value)) {
+            return;
+        }
+        if (belowEveryValue(e)) {
+            undecided(p.x, q.x);
+            return;
+        }
+        if (e.cannotFail && excludesZero(e.slope)) {
+            if (signChange(p, q)) {
+                narrow(p, q, scale, true);
+            }
+            return;
+        }
+        if (atResolution(p.x, q.x)) {
+            decide(p, q, e, scale);
+            return;
+        }
+        if (signChange(p, q)) {
+            narrow(p, q, scale, false);
+            return;
+        }
+        // A pole or failure inside is cornered by halving; a minimum of |d| by a search for it.
+        const Sample s = e.value.known() ? splitPoint(p, q) : sample(::splitPoint(p.x, q.x));
+        if (!(s.x > p.x && s.x < q.x)) {
+            undecided(p.x, q.x);
+            return;
+        }
+        if (usable(s) && s.value.d == 0) {
+            stepZeros_.push_back(s.x);
+        }
+        examine(p, s, scale);
+        examine(s, q, scale);
+    }
+
+    // A sign change narrowed to neighbouring values: a root or not, and the rest of the piece
+    // on either side searched on unless the piece is known to be monotone.
+    void narrow(const Sample& p, const Sample& q, long double scale, bool monotone) {
+        const NarrowedSignChange n = narrowSignChange(sides_, p, q);
+        spend(n.evaluations);
+        stepBudget_ -= n.evaluations;
+        if (n.kind == SignChangeKind::Undecided) {
+            if (monotone) {
+                undecided(p.x, q.x);
+                return;
+            }
+            const Sample s = sample(::splitPoint(p.x, q.x));
+            examine(p, s, scale);
+            examine(s, q, scale);
+            return;
+        }
+        const bool root =
+            n.kind == SignChangeKind::Root &&
+            (n.lo.x == n.hi.x || classifySignChange(scale, std::max(sizeOf(n.lo), sizeOf(n.hi))) ==
+                                     SignChangeKind::Root);
+        if (root) {
+            this->root(n.root);
+        }
+        if (monotone) {
+            return;
+        }
+        const bool pole = n.kind == SignChangeKind::Pole && !adjacentValues(n.lo.x, n.hi.x);
+        if (n.lo.x > p.x) {
+            examine(p, n.lo, scale);
+        }
+        if (pole) {
+            examine(n.lo, n.hi, scale);
+        }
+        if (n.hi.x < q.x) {
+            examine(n.hi, q, scale);
+        }
+    }
+
+    // Nothing finer can be told apart, and nothing the sides compute lies between the ends: a
+    // sign change is a root, a pole or a jump as the narrowing reads it; without one, d that
+    // cannot be separated from 0 touches it, or meets it at the border of a failing stretch,
+    // unless the enclosure is too coarse to say so.
+    void decide(const Sample& p, const Sample& q, const ExactDifference& e, long double scale) {
+        if (signChange(p, q)) {
+            const long double largest = std::max(sizeOf(p), sizeOf(q));
+            if (classifySignChange(scale, largest) == SignChangeKind::Root) {
+                root(sizeOf(p) <= sizeOf(q) ? p.x : q.x);
+            }
+            return;
+        }
+        if ((!usable(p) && !usable(q)) || !e.value.known() || !e.value.mayBeZero()) {
+            return;
+        }
+        if (e.value.magnitude() > scale * TouchShare) {
+            undecided(p.x, q.x); // the enclosure is too coarse to tell a touch
+        } else if (usable(p) && usable(q)) {
+            stepTouches_.push_back(finiteSize(p) <= finiteSize(q) ? p : q);
+        } else {
+            root(usable(p) ? p.x : q.x);
+        }
+    }
+
+    // Where to split a piece without a sign change: the smallest |d| a golden-section search
+    // finds, or the first point of the other sign or that fails; the middle when the search
+    // closes in on an end. A piece across many binades is halved by its count of values,
+    // which reaches a place near 0 in a few dozen halvings where the search would crawl.
+    Sample splitPoint(const Sample& p, const Sample& q) {
+        if (!usable(p) || !usable(q) || !withinOneBinade(p.x, q.x)) {
+            return sample(::splitPoint(p.x, q.x));
+        }
+        const long double sign = p.value.d < 0 ? -1 : 1;
+        const long double nearEnd = (q.x - p.x) / 8;
+        Sample a = p;
+        Sample c = q;
+        const Sample middle = sample(a.x + (c.x - a.x) / 2);
+        Sample b = middle;
+        for (int k = 0; k < MinimumEvaluations && usable(b) && sign * b.value.d > 0; ++k) {
+            if (c.x - a.x < nearEnd && (a.x == p.x || c.x == q.x)) {
+                return middle;
+            }
+            const bool rightIsWider = c.x - b.x > b.x - a.x;
+            const long double x =
+                rightIsWider ? b.x + GoldenShare * (c.x - b.x) : b.x - GoldenShare * (b.x - a.x);
+            if (!(x > a.x && x < c.x) || x == b.x) {
+                break;
+            }
+            const Sample s = sample(x);
+            if (!usable(s) || sign * s.value.d <= 0) {
+                return s;
+            }
+            if (std::fabs(s.value.d) < std::fabs(b.value.d)) {
+                (x > b.x ? a : c) = b;
+                b = s;
+            } else {
+                (x > b.x ? c : a) = s;
+            }
+        }
+        return b;
+    }
+
+    bool insideSettledRun(int64_t i, int64_t j) const {
+        const auto after = std::upper_bound(
+            settled_.begin(), settled_.end(), i,
+            [](int64_t index, const SettledRun& run) { return index < run.first; });
+        return after != settled_.begin() && j <= std::prev(after)->last;
+    }
+
+    bool atResolution(long double a, long double b) const {
+        if (adjacentValues(a, b)) {
+            return true;
+        }
+        if (!seesDouble_) {
+            return false;
+        }
+        const double da = static_cast<double>(a);
+        const double db = static_cast<double>(b);
+        return da == db || std::nextafter(da, static_cast<double>(INFINITY)) == db;
+    }
+
+    // The spacing of what the sides resolve at x.
+    long double resolution(long double x) const {
+        const long double up =
+            seesDouble_ ? static_cast<long double>(
+                              std::nextafter(static_cast<double>(x), static_cast<double>(INFINITY)))
+                        : std::nextafter(x, static_cast<long double>(INFINITY));
+        return std::fabs(up - x);
+    }
+
+    void root(long double x) { stepRoots_.push_back(x); }
+
+    // What one step holds, each finding once: a root where d changes sign, else the middle of
+    // a run of exact zeros, else the touching piece where |d| is smallest; none beside an
+    // exact zero at the step's ends, which the scan reports.
+    void keepStepFindings() {
+        struct Finding {
+            long double lower;
+            long double upper;
+            int rank; // 0: a root, 1: exact zeros, 2: a touch
+            long double x;
+            long double size;
+        };
+        std::vector<Finding> findings;
+        for (const long double x : stepRoots_) {
+            findings.push_back({x, x, 0, x, 0});
+        }
+        for (const long double x : stepZeros_) {
+            if (std::any_of(findings.begin(), findings.end(), [x](const Finding& f) {
+                    return f.rank == 1 && f.lower <= x && x <= f.upper;
+                })) {
+                continue;
+            }
+            const long double from = plateauEnd(x, stepLower_);
+            const long double to = plateauEnd(x, stepUpper_);
+            findings.push_back({from, to, 1, from + (to - from) / 2, 0});
+        }
+        for (const Sample& s : stepTouches_) {
+            findings.push_back({s.x, s.x, 2, s.x, finiteSize(s)});
+        }
+        std::sort(findings.begin(), findings.end(),
+                  [](const Finding& a, const Finding& b) { return a.lower < b.lower; });
+        for (size_t i = 0; i < findings.size();) {
+            Finding best = findings[i];
+            long double upper = best.upper;
+            size_t end = i + 1;
+            while (end < findings.size() &&
+                   findings[end].lower - upper <= SameFinding * resolution(findings[end].lower)) {
+                const Finding& f = findings[end];
+                if (f.rank < best.rank || (f.rank == best.rank && f.size < best.size)) {
+                    best = f;
+                }
+                upper = std::max(upper, f.upper);
+                ++end;
+            }
+            if (!near(gridZeros_, findings[i].lower) && !near(gridZeros_, upper)) {
+                const BracketKind kind =
+                    best.rank == 0 ? BracketKind::SteepRoot : BracketKind::Touch;
+                found_.roots.push_back({best.x, best.x, kind});
+            }
+            i = end;
+        }
+    }
+
+    long double plateauEnd(long double zero, long double other) {
+        for (int i = 0; i < 80 && !adjacentValues(zero, other); ++i) {
+            const long double m = ::splitPoint(zero, other);
+            const Sample s = sample(m);
+            if (usable(s) && s.value.d == 0) {
+                zero = m;
+            } else {
+                other = m;
+            }
+        }
+        return zero;
+    }
+
+    bool near(const std::vector<long double>& xs, long double x) const {
+        const long double within = SameFinding * resolution(x);
+        return std::any_of(xs.begin(), xs.end(),
+                           [&](long double y) { return std::fabs(y - x) <= within; });
+    }
+
+    // d at x; where the evaluator fails only because a value underflows, the exact function's
+    // value stands for it, when a long double can hold it.
+    Sample sample(long double x) {
+        spend(1);
+        --stepBudget_;
+        Sample s = sampleAt(sides_, x);
+        if (s.value.failed) {
+            spend(ExactEnclosureCost);
+            stepBudget_ -= ExactEnclosureCost;
+            const ExactDifference e = sides_.encloseExactly(x, x);
+            if (e.cannotFail && excludesZero(e.value)) {
+                s.value.failed = false;
+                s.value.d = e.value.lo + (e.value.hi - e.value.lo) / 2;
+            }
+        }
+        return s;
+    }
+
+    bool spend(int64_t cost) {
+        requestBudget_ -= cost;
+        if (progress_ != nullptr && ++enclosures_ % PollEvery == 0 && progress_->wasCancelled()) {
+            stopped_ = true;
+        }
+        return requestBudget_ >= 0;
+    }
+
+    void undecided(long double lower, long double upper) {
+        found_.complete = false;
+        std::vector<Stretch>& u = found_.undecided;
+        if (!u.empty() && u.back().upper >= lower) {
+            u.back().upper = std::max(u.back().upper, upper);
+            return;
+        }
+        u.push_back({lower, upper});
+    }
+
+    void finish() {
+        std::sort(found_.roots.begin(), found_.roots.end(),
+                  [](const RootBracket& a, const RootBracket& b) { return a.lower < b.lower; });
+        found_.complete = found_.complete && !stopped_;
+        found_.stopped = stopped_;
+    }
+
+    const DifferenceSource& sides_;
+    const ScanGrid& grid_;
+    const int64_t upTo_;
+    const std::vector<SettledRun>& settled_;
+    ProgressReporter* progress_;
+    const bool seesDouble_;
+    int64_t requestBudget_;
+    int64_t stepBudget_ = 0;
+    long double stepLower_ = 0;
+    long double stepUpper_ = 0;
+    int64_t enclosures_ = 0;
+    bool stopped_ = false;
+    std::vector<long double> stepRoots_;
+    std::vector<long double> stepZeros_;
+    std::vector<Sample> stepTouches_;
+    std::vector<long double> gridZeros_;
+    HiddenFindings found_;
+};
+
+} // namespace
+
+HiddenFindings searchHiddenRoots(const DifferenceSource& sides, const ScanGrid& grid, int64_t upTo,
+                                 const std::vector<SettledRun>& settled,
+                                 const std::vector<Stretch>& open, ProgressReporter* progress) {
+    return HiddenSearch(sides, grid, std::min(upTo, grid.n), settled, progress).run(open);
+}
