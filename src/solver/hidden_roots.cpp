@@ -7,6 +7,7 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -18,8 +19,10 @@ constexpr int PollEvery = 256;
 // A touch needs an enclosure of d on the finest piece within this share of the step's outer
 // |d|: a coarser one says no more than that the sides' precision is spent.
 constexpr long double TouchShare = 0x1p-16L;
-// Two findings this many resolution steps apart or closer are one.
-constexpr long double SameFinding = 64;
+// Two findings this many resolution steps apart or closer are one: sign changes in the noise
+// of d about a root, where exact readings stand in for failed evaluations, lie within a few
+// hundred steps; distinct roots this close would print alike anyway.
+constexpr long double SameFinding = 65536;
 
 bool excludesZero(const Interval& v) {
     return v.known() && !v.mayBeZero();
@@ -59,6 +62,44 @@ long double sizeOf(const Sample& s) {
     return usable(s) ? std::fabs(s.value.d) : 0;
 }
 
+// The sides with an underflow taken as the value it is: where the evaluator fails, the exact
+// function's value stands in when the exact function cannot fail there and a normal long
+// double holds its enclosure. Counts the exact readings it makes.
+class UnderflowAsValue final : public DifferenceSource {
+public:
+    explicit UnderflowAsValue(const DifferenceSource& sides) : sides_(sides) {}
+
+    SideDifference at(long double x) const override {
+        SideDifference v = sides_.at(x);
+        if (v.failed) {
+            ++exactReadings_;
+            const ExactDifference e = sides_.encloseExactly(x, x);
+            if (e.cannotFail && e.value.known() &&
+                e.value.magnitude() > std::numeric_limits<long double>::min()) {
+                v.failed = false;
+                v.d = e.value.lo + (e.value.hi - e.value.lo) / 2;
+            }
+        }
+        return v;
+    }
+    ExactDifference encloseExactly(long double lo, long double hi) const override {
+        return sides_.encloseExactly(lo, hi);
+    }
+    bool seesXAsDouble() const override { return sides_.seesXAsDouble(); }
+
+    // Whether the exact function is defined at x, however small its value.
+    bool definedAt(long double x) const {
+        ++exactReadings_;
+        return sides_.encloseExactly(x, x).cannotFail;
+    }
+
+    int64_t takeExactReadings() const { return std::exchange(exactReadings_, 0); }
+
+private:
+    const DifferenceSource& sides_;
+    mutable int64_t exactReadings_ = 0;
+};
+
 class HiddenSearch {
 public:
     HiddenSearch(const DifferenceSource& sides, const ScanGrid& grid, int64_t upTo,
@@ -89,7 +130,13 @@ private:
             return;
         }
         const ExactDifference e = sides_.encloseExactly(grid_.at(i), grid_.at(j));
-        if (e.alwaysFails || excludesZero(e.value) || (e.cannotFail && excludesZero(e.slope))) {
+        if (e.alwaysFails || excludesZero(e.value)) {
+            return;
+        }
+        // Monotone, and the evaluator does not fail at any grid point: the scan has the one
+        // sign change there may be.
+        if (e.cannotFail && excludesZero(e.slope) && spend(ComputedEnclosureCost) &&
+            sides_.enclose(grid_.at(i), grid_.at(j)).cannotFail) {
             return;
         }
         if (belowEveryValue(e)) {
@@ -113,7 +160,11 @@ private:
         const Sample p = sample(grid_.at(j));
         const Sample q = sample(grid_.at(j + 1));
         if (searchable(p) != searchable(q)) {
-            return;
+            const bool defined = values_.definedAt(searchable(p) ? q.x : p.x);
+            spendEvaluations(0);
+            if (!defined) {
+                return;
+            }
         }
         found_.ownedSteps.push_back(j);
         searchStretch(p, q);
@@ -128,8 +179,9 @@ private:
         stepZeros_.clear();
         stepTouches_.clear();
         gridZeros_.clear();
+        // The evaluator's own zeros at the ends, which the scan reports.
         for (const Sample* end : {&p, &q}) {
-            if (usable(*end) && end->value.d == 0) {
+            if (usable(*end) && end->value.d == 0 && isExactZero(sides_.at(end->x))) {
                 gridZeros_.push_back(end->x);
             }
         }
@@ -155,7 +207,7 @@ private:
             undecided(p.x, q.x);
             return;
         }
-        if (e.cannotFail && excludesZero(e.slope)) {
+        if (e.cannotFail && excludesZero(e.slope) && usable(p) && usable(q)) {
             if (signChange(p, q)) {
                 narrow(p, q, scale, true);
             }
@@ -185,17 +237,24 @@ private:
     // A sign change narrowed to neighbouring values: a root or not, and the rest of the piece
     // on either side searched on unless the piece is known to be monotone.
     void narrow(const Sample& p, const Sample& q, long double scale, bool monotone) {
-        const NarrowedSignChange n = narrowSignChange(sides_, p, q);
-        spend(n.evaluations);
-        stepBudget_ -= n.evaluations;
+        const NarrowedSignChange n = narrowSignChange(values_, p, q);
+        spendEvaluations(n.evaluations);
         if (n.kind == SignChangeKind::Undecided) {
-            if (monotone) {
-                undecided(p.x, q.x);
+            // Searched on from the bracket the narrowing reached, or from the halves when it
+            // reached nothing.
+            if (n.lo.x == p.x && n.hi.x == q.x) {
+                const Sample s = sample(::splitPoint(p.x, q.x));
+                examine(p, s, scale);
+                examine(s, q, scale);
                 return;
             }
-            const Sample s = sample(::splitPoint(p.x, q.x));
-            examine(p, s, scale);
-            examine(s, q, scale);
+            if (!monotone && n.lo.x > p.x) {
+                examine(p, n.lo, scale);
+            }
+            examine(n.lo, n.hi, scale);
+            if (!monotone && n.hi.x < q.x) {
+                examine(n.hi, q, scale);
+            }
             return;
         }
         const bool root =
@@ -386,19 +445,16 @@ private:
     // d at x; where the evaluator fails only because a value underflows, the exact function's
     // value stands for it, when a long double can hold it.
     Sample sample(long double x) {
-        spend(1);
-        --stepBudget_;
-        Sample s = sampleAt(sides_, x);
-        if (s.value.failed) {
-            spend(ExactEnclosureCost);
-            stepBudget_ -= ExactEnclosureCost;
-            const ExactDifference e = sides_.encloseExactly(x, x);
-            if (e.cannotFail && excludesZero(e.value)) {
-                s.value.failed = false;
-                s.value.d = e.value.lo + (e.value.hi - e.value.lo) / 2;
-            }
-        }
+        const Sample s = sampleAt(values_, x);
+        spendEvaluations(1);
         return s;
+    }
+
+    // Evaluations and the exact readings the values made on the way.
+    void spendEvaluations(int evaluations) {
+        const int64_t cost = evaluations + ExactEnclosureCost * values_.takeExactReadings();
+        spend(cost);
+        stepBudget_ -= cost;
     }
 
     bool spend(int64_t cost) {
@@ -420,13 +476,21 @@ private:
     }
 
     void finish() {
-        std::sort(found_.roots.begin(), found_.roots.end(),
+        std::vector<RootBracket>& roots = found_.roots;
+        std::sort(roots.begin(), roots.end(),
                   [](const RootBracket& a, const RootBracket& b) { return a.lower < b.lower; });
+        // A root at a step's end is found from both steps beside it.
+        roots.erase(std::unique(roots.begin(), roots.end(),
+                                [this](const RootBracket& a, const RootBracket& b) {
+                                    return b.lower - a.lower <= SameFinding * resolution(b.lower);
+                                }),
+                    roots.end());
         found_.complete = found_.complete && !stopped_;
         found_.stopped = stopped_;
     }
 
     const DifferenceSource& sides_;
+    const UnderflowAsValue values_{sides_};
     const ScanGrid& grid_;
     const int64_t upTo_;
     const std::vector<SettledRun>& settled_;

@@ -14,12 +14,10 @@ struct Stretch {
     long double upper;
 };
 
-// Budgets of the search inside the grid steps, in point evaluations; an exact enclosure counts
-// as ExactEnclosureCost of them (measured: about twice a computed enclosure, which costs 2 to 6
-// points). A request may spend RequestBudgetPerPoint times the evaluations of a scan of every
-// grid point, and at least SmallRequestBudget (about 50 ms); a grid step StepBudget, about
-// sixteen times what the scan may spend on one place.
-inline constexpr int ExactEnclosureCost = 12;
+// Budgets of the search inside the grid steps, in point evaluations, enclosures counted at
+// their cost. A request may spend RequestBudgetPerPoint times the evaluations of a scan of
+// every grid point, and at least SmallRequestBudget (about 50 ms); a grid step StepBudget,
+// about sixteen times what the scan may spend on one place.
 inline constexpr int64_t RequestBudgetPerPoint = 4;
 inline constexpr int64_t SmallRequestBudget = 2000000;
 inline constexpr int64_t StepBudget = 8000;

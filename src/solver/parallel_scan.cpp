@@ -140,12 +140,9 @@ private:
         return prune(from, middle - 1, level + 1) && prune(middle, to, level + 1);
     }
 
-    // An enclosure of both sides costs about as much as this many points evaluated in blocks
-    // (measured on the benchmark formulas: 2 to 6).
-    static constexpr int EnclosureCost = 6;
     // Stretches shorter than this are evaluated point by point: an enclosure of them would
     // spare fewer points than it costs unless nearly every one succeeded.
-    static constexpr int64_t SmallestStretch = 4 * EnclosureCost;
+    static constexpr int64_t SmallestStretch = 4 * ComputedEnclosureCost;
     // Halvings of a chunk; each keeps its own account of what its enclosures spared.
     static constexpr int Levels = 64;
     // Enclosures tried at a level before its account decides.
@@ -154,7 +151,7 @@ private:
     // Enclosures at this level are tried while, on average, each has spared more points than
     // it cost.
     bool worthTrying(int level) const {
-        return tries_[level] < Trial || saved_[level] > EnclosureCost * tries_[level];
+        return tries_[level] < Trial || saved_[level] > ComputedEnclosureCost * tries_[level];
     }
 
     [[gnu::always_inline]] void feed(int64_t j, const PointDifference& value) {

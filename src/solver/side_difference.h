@@ -95,6 +95,11 @@ struct ExactDifference {
     }
 };
 
+// An enclosure of both sides costs about as much as this many points evaluated in blocks
+// (measured on the benchmark formulas: 2 to 6); an exact one with its derivative twice that.
+inline constexpr int ComputedEnclosureCost = 6;
+inline constexpr int ExactEnclosureCost = 12;
+
 // The two sides of the equation as a function of x.
 class DifferenceSource {
 public:

@@ -19,16 +19,6 @@ namespace {
 
 const long double pi = std::numbers::pi_v<long double>;
 
-// Every x = first + k * period inside [a, b].
-std::vector<long double> periodic(long double first, long double period, int a, int b) {
-    std::vector<long double> roots;
-    const long double k0 = std::ceil((a - first) / period);
-    for (long double k = k0; first + k * period <= b; ++k) {
-        roots.push_back(first + k * period);
-    }
-    return roots;
-}
-
 struct ClassCase {
     const char* name;
     const char* left;

@@ -5,6 +5,7 @@
 #include "solver/equation_search.h"
 #include "solver/root_refinement.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -82,4 +83,14 @@ std::string printedRoot(long double root) {
     char text[64];
     std::snprintf(text, sizeof text, "% .10Lg", Round(root, 10));
     return text;
+}
+
+std::vector<long double> periodic(long double first, long double period, long double a,
+                                  long double b) {
+    std::vector<long double> roots;
+    const long double k0 = std::ceil((a - first) / period);
+    for (long double k = k0; first + k * period <= b; ++k) {
+        roots.push_back(first + k * period);
+    }
+    return roots;
 }

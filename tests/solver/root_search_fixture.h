@@ -59,3 +59,7 @@ private:
 
 // A root as the equation page prints it: rounded to 10 decimals, 10 significant digits.
 std::string printedRoot(long double root);
+
+// Every x = first + k * period inside [a, b], in increasing order.
+std::vector<long double> periodic(long double first, long double period, long double a,
+                                  long double b);

@@ -11,7 +11,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "equation_test_support.h"
@@ -71,6 +73,8 @@ private slots:
     void equalSidesAreOneLine_data();
     void equalSidesAreOneLine();
     void fullBracketStoreSaysWhereTheListEnds();
+    void undecidedStretchesAreNamed();
+    void manyUndecidedStretchesTakeThreeLines();
 };
 
 void EquationRequestTest::init() {
@@ -459,6 +463,13 @@ long double trailingNumber(const QString& line) {
     return std::strtold(line.mid(line.lastIndexOf(' ') + 1).toLatin1().constData(), nullptr);
 }
 
+// The x of "... x von <a> bis <b>": a and b.
+std::pair<long double, long double> stretchOf(const QString& line) {
+    const QStringList words = line.split(' ');
+    return {std::strtold(words.at(words.size() - 3).toLatin1().constData(), nullptr),
+            trailingNumber(line)};
+}
+
 // Within half a unit of the tenth significant digit of the root.
 bool printedAsRoot(long double printed, long double root) {
     const long double unit = std::pow(10.0L, std::floor(std::log10(std::fabs(root))) - 9);
@@ -487,6 +498,39 @@ void EquationRequestTest::fullBracketStoreSaysWhereTheListEnds() {
     const long double end = trailingNumber(cap);
     QVERIFY2(end >= roots[MaxBrackets - 1] && end < roots[MaxBrackets], qPrintable(cap));
     QCOMPARE(written.last(), Closing);
+}
+
+void EquationRequestTest::undecidedStretchesAreNamed() {
+    // exp(-x^2) falls below the smallest normal long double for |x| > sqrt(11355.1...):
+    // there nothing can be told, and the block says so instead of claiming no root.
+    solve("expn(0-x^2)", "0");
+    const QStringList written = lines(form->Ergebnisse_ListBox);
+    QCOMPARE(written.size(), 6);
+    const long double edge = std::sqrt(-std::log(std::numeric_limits<long double>::min()));
+    const QString prefix = "Nicht entschieden: x von ";
+    QVERIFY2(written[3].startsWith(prefix) && written[4].startsWith(prefix),
+             qPrintable(written.join('|')));
+    const auto [a, b] = stretchOf(written[3]);
+    const auto [c, d] = stretchOf(written[4]);
+    QCOMPARE(a, -1000.0L);
+    QVERIFY2(b <= -edge && b > -edge - 0.5L, qPrintable(written[3]));
+    QVERIFY2(c >= edge && c < edge + 0.5L, qPrintable(written[4]));
+    QCOMPARE(d, 1000.0L);
+    QCOMPARE(written.last(), Closing);
+}
+
+void EquationRequestTest::manyUndecidedStretchesTakeThreeLines() {
+    // sin(1/x) = 0 oscillates faster than any resolution near 0: the stretches there are
+    // named in three lines at most, the last reaching to the end of the last one.
+    form->Delta_spinBox->setValue(1);
+    solve("sin(1/x)", "0");
+    const QStringList written = lines(form->Ergebnisse_ListBox);
+    QStringList undecided = written.filter(QStringLiteral("Nicht entschieden"));
+    QCOMPARE(undecided.size(), 3);
+    QVERIFY(!written.contains("Keine Nullstelle im Intervall"));
+    QVERIFY2(stretchOf(undecided.first()).first >= -0.01L, qPrintable(undecided.first()));
+    QVERIFY2(stretchOf(undecided.last()).second >= 0 && stretchOf(undecided.last()).second <= 0.01L,
+             qPrintable(undecided.last()));
 }
 
 QUINT_QTEST_MAIN(EquationRequestTest)
