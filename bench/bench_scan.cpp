@@ -1,9 +1,11 @@
 // Grid scan throughput: the root search over the formula interpreter, pruned by enclosures and
-// in full, beside the point-by-point reference and hand-written loops over the same grids.
+// in full, the whole search with the one inside the grid steps, beside the point-by-point
+// reference and hand-written loops over the same grids.
 #include "examples/equation_texts.h"
 #include "reference_scan.h"
 #include "reference_sides.h"
 #include "solver/bracket_scan.h"
+#include "solver/equation_search.h"
 #include "solver/equation_sides.h"
 #include "solver/root_finder.h"
 
@@ -74,6 +76,18 @@ void BM_Scan(benchmark::State& state, const Request& request, bool prune) {
     int brackets = 0;
     for (auto _ : state) {
         brackets = scanOnEveryCore(grid, prune);
+        benchmark::DoNotOptimize(brackets);
+    }
+    reportThroughput(state, grid, brackets);
+}
+
+// The scan, then the search inside the grid steps: what a request runs before it refines.
+void BM_Search(benchmark::State& state, const Request& request) {
+    setEquation(request.left, request.right);
+    const ScanGrid grid = request.grid();
+    int brackets = 0;
+    for (auto _ : state) {
+        brackets = static_cast<int>(searchEquation(sides, grid, nullptr).brackets.size());
         benchmark::DoNotOptimize(brackets);
     }
     reportThroughput(state, grid, brackets);
@@ -190,6 +204,7 @@ int registerAll() {
         const std::string name = r.name;
         timed(benchmark::RegisterBenchmark(("Scan/" + name + "/pruned").c_str(), BM_Scan, r, true));
         timed(benchmark::RegisterBenchmark(("Scan/" + name + "/full").c_str(), BM_Scan, r, false));
+        timed(benchmark::RegisterBenchmark(("Scan/" + name + "/search").c_str(), BM_Search, r));
         timed(benchmark::RegisterBenchmark(("Scan/" + name + "/sequential_reference").c_str(),
                                            BM_SequentialReference, r));
         timed(benchmark::RegisterBenchmark(("Scan/" + name + "/hand_written").c_str(),
@@ -203,6 +218,8 @@ int registerAll() {
         timed(
             benchmark::RegisterBenchmark(("Request/" + name + "/full").c_str(), BM_Scan, r, false))
             ->Iterations(1);
+        timed(benchmark::RegisterBenchmark(("Request/" + name + "/search").c_str(), BM_Search, r))
+            ->Iterations(3);
         // x^2 - 2 by hand over the same grid: the measure the targets are given in.
         timed(benchmark::RegisterBenchmark(("Request/" + name + "/hand_written_square").c_str(),
                                            BM_HandWritten, squareDifference, r.grid()))

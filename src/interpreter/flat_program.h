@@ -76,6 +76,11 @@ public:
     // double: points between two neighbouring doubles then all give one value.
     bool seesXAsDouble() const;
 
+    // What an exact enclosure of the program costs beyond a fixed part, in evaluations of it
+    // at one point: a power of two ranges takes the most, reading four corners in extended
+    // precision. Fitted to measurements on the benchmark formulas (ratios 6 to 63).
+    int exactEnclosureWeight() const;
+
 private:
     friend class FlatRecorder;
 

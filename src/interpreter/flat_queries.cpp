@@ -18,3 +18,12 @@ bool FlatProgram::seesXAsDouble() const {
     }
     return true;
 }
+
+int FlatProgram::exactEnclosureWeight() const {
+    int weight = 0;
+    for (int i = 0; i < count; ++i) {
+        const flat::Rule rule = flat::ruleOf(ops[i].kind);
+        weight += rule == flat::Rule::Power ? 16 : flat::callsLibrary(rule) ? 2 : 0;
+    }
+    return weight;
+}

@@ -587,11 +587,12 @@ LibraryEnclosure enclosePower(const Interval& base, const Interval& exponent, Re
         return checkedRange(value, failure, false, reading);
     }
     // A negative base with an exponent that is not whole is a domain error; with one whole
-    // exponent inside, that power is all it can give.
+    // exponent inside, that power is all it can give. The scan, which prunes only where no
+    // point fails, has no use for the latter and skips its cost.
     if (b.hi < 0 && nowhereWhole) {
         return always();
     }
-    if (b.hi < 0 && std::floor(e.hi) == std::ceil(e.lo)) {
+    if (exact && b.hi < 0 && std::floor(e.hi) == std::ceil(e.lo)) {
         LibraryEnclosure power = wholePower(b.lo, b.hi, std::ceil(e.lo), reading);
         power.failure = worse(power.failure, Failure::Maybe);
         return power;

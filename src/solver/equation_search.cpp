@@ -149,19 +149,27 @@ SearchOutcome searchEquation(const DifferenceSource& sides, const ScanGrid& grid
 
     const HiddenFindings hidden = searchHiddenRoots(sides, grid, upTo, settled, open, progress);
     out.cancelled = hidden.stopped;
-    BracketList list(MaxBrackets);
+    std::vector<RootBracket> found;
     for (const RootBracket& b : scanned) {
         const bool dropped = b.kind == BracketKind::Undecided ||
                              (b.kind == BracketKind::Border && underflowOnly(sides, grid, b)) ||
                              insideOwnedStep(grid, hidden.ownedSteps, b);
         if (!dropped) {
-            list.add(b);
+            found.push_back(b);
         }
     }
     for (const RootBracket& b : hidden.roots) {
         if (!out.capReached || b.lower <= out.listedUpTo) {
-            list.add(b);
+            found.push_back(b);
         }
+    }
+    // In order, each is added at the list's end.
+    std::stable_sort(found.begin(), found.end(), [](const RootBracket& a, const RootBracket& b) {
+        return a.lower < b.lower || (a.lower == b.lower && a.upper < b.upper);
+    });
+    BracketList list(MaxBrackets);
+    for (const RootBracket& b : found) {
+        list.add(b);
     }
     out.brackets = withShortRunsExpanded(list.brackets(), grid);
     out.undecided = merged(hidden.undecided);

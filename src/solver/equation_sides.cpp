@@ -101,3 +101,10 @@ bool EquationSides::seesXAsDouble() const {
     return (left_.constant || left_.program.seesXAsDouble()) &&
            (right_.constant || right_.program.seesXAsDouble());
 }
+
+int EquationSides::exactEnclosureCost() const {
+    const auto weight = [](const Side& side) {
+        return side.constant ? 0 : side.program.exactEnclosureWeight();
+    };
+    return ExactEnclosureCost + weight(left_) + weight(right_);
+}

@@ -37,6 +37,7 @@ public:
     DifferenceEnclosure enclose(long double lo, long double hi) const override;
     ExactDifference encloseExactly(long double lo, long double hi) const override;
     bool seesXAsDouble() const override;
+    int exactEnclosureCost() const override;
 
 private:
     // One side: its program, or, when it does not read x, its one outcome.

@@ -12,8 +12,9 @@
 namespace {
 
 constexpr long double GoldenShare = 0.38196601125010515180L; // 2 - golden ratio
-// Evaluations spent at most on finding where |d| is smallest inside a piece.
-constexpr int MinimumEvaluations = 40;
+// Where |d| is smallest inside a piece is searched for until it is known to within this share
+// of the piece: the next split then cuts the piece that holds it this much smaller.
+constexpr long double MinimumShare = 1.0L / 64;
 // Enclosures between two questions to the progress display.
 constexpr int PollEvery = 256;
 // A touch needs an enclosure of d on the finest piece within this share of the step's outer
@@ -105,7 +106,7 @@ public:
     HiddenSearch(const DifferenceSource& sides, const ScanGrid& grid, int64_t upTo,
                  const std::vector<SettledRun>& settled, ProgressReporter* progress)
         : sides_(sides), grid_(grid), upTo_(upTo), settled_(settled), progress_(progress),
-          seesDouble_(sides.seesXAsDouble()),
+          seesDouble_(sides.seesXAsDouble()), exactCost_(sides.exactEnclosureCost()),
           requestBudget_(std::max(RequestBudgetPerPoint * (grid.n + 1), SmallRequestBudget)) {}
 
     HiddenFindings run(const std::vector<Stretch>& open) {
@@ -125,7 +126,7 @@ private:
         if (insideSettledRun(i, j)) {
             return;
         }
-        if (stopped_ || !spend(ExactEnclosureCost)) {
+        if (stopped_ || !spend(exactCost_)) {
             undecided(grid_.at(i), grid_.at(j));
             return;
         }
@@ -133,10 +134,7 @@ private:
         if (e.alwaysFails || excludesZero(e.value)) {
             return;
         }
-        // Monotone, and the evaluator does not fail at any grid point: the scan has the one
-        // sign change there may be.
-        if (e.cannotFail && excludesZero(e.slope) && spend(ComputedEnclosureCost) &&
-            sides_.enclose(grid_.at(i), grid_.at(j)).cannotFail) {
+        if (e.cannotFail && excludesZero(e.slope) && monotoneDecided(i, j)) {
             return;
         }
         if (belowEveryValue(e)) {
@@ -150,6 +148,33 @@ private:
         const int64_t middle = i + (j - i) / 2;
         certify(i, middle);
         certify(middle, j);
+    }
+
+    // Steps i ... j - 1 where d is monotone. Where the evaluator fails at no grid point, the
+    // scan has the one sign change there may be; elsewhere the exact values at the ends tell:
+    // one strict sign at both, no root; both within the reading's noise about 0, nothing can
+    // be told anywhere between.
+    bool monotoneDecided(int64_t i, int64_t j) {
+        if (spend(ComputedEnclosureCost) && sides_.enclose(grid_.at(i), grid_.at(j)).cannotFail) {
+            return true;
+        }
+        spend(2 * exactCost_);
+        const Interval a = sides_.encloseExactly(grid_.at(i), grid_.at(i)).value;
+        const Interval b = sides_.encloseExactly(grid_.at(j), grid_.at(j)).value;
+        if (excludesZero(a) && excludesZero(b) && (a.lo > 0) == (b.lo > 0)) {
+            return true;
+        }
+        if (a.known() && b.known() && a.mayBeZero() && b.mayBeZero() && !meetsSettledRun(i, j)) {
+            undecided(grid_.at(i), grid_.at(j));
+            return true;
+        }
+        return false;
+    }
+
+    // Whether a settled run shares a step with steps i ... j - 1.
+    bool meetsSettledRun(int64_t i, int64_t j) const {
+        return std::any_of(settled_.begin(), settled_.end(),
+                           [i, j](const SettledRun& run) { return run.first < j && run.last > i; });
     }
 
     // A step whose ends do not fail is searched inside; a failing end is the scan's border, but
@@ -194,11 +219,11 @@ private:
     // One piece of a step: proved empty or monotone, decided at the resolution the sides see,
     // or split where narrowing or a minimum search points.
     void examine(const Sample& p, const Sample& q, long double scale) {
-        if (stopped_ || stepBudget_ <= 0 || !spend(ExactEnclosureCost)) {
+        if (stopped_ || stepBudget_ <= 0 || !spend(exactCost_)) {
             undecided(p.x, q.x);
             return;
         }
-        stepBudget_ -= ExactEnclosureCost;
+        stepBudget_ -= exactCost_;
         const ExactDifference e = sides_.encloseExactly(p.x, q.x);
         if (e.alwaysFails || excludesZero(e.value)) {
             return;
@@ -267,16 +292,54 @@ private:
         if (monotone) {
             return;
         }
-        const bool pole = n.kind == SignChangeKind::Pole && !adjacentValues(n.lo.x, n.hi.x);
-        if (n.lo.x > p.x) {
-            examine(p, n.lo, scale);
+        if (n.kind != SignChangeKind::Pole) {
+            if (n.lo.x > p.x) {
+                examine(p, n.lo, scale);
+            }
+            if (n.hi.x < q.x) {
+                examine(n.hi, q, scale);
+            }
+            return;
         }
-        if (pole) {
-            examine(n.lo, n.hi, scale);
+        // A pole, as the narrowing reads it, is closed in on by halving, its sign change kept,
+        // and told from a root at the resolution; the pieces beside it stop
+        // one resolution step short of it, where an enclosure no longer takes it in, and the
+        // step itself holds only its two ends' values.
+        Sample left = n.lo;
+        Sample right = n.hi;
+        while (!atResolution(left.x, right.x)) {
+            const Sample m = sample(::splitPoint(left.x, right.x));
+            if (!usable(m) || stopped_) {
+                break;
+            }
+            ((m.value.d < 0) == (left.value.d < 0) ? left : right) = m;
         }
-        if (n.hi.x < q.x) {
-            examine(n.hi, q, scale);
+        if (atResolution(left.x, right.x)) {
+            settleSignChange(left, right, scale);
+        } else {
+            examine(left, right, scale);
         }
+        const Sample lo = besidePole(left, p);
+        const Sample hi = besidePole(right, q);
+        using Piece = std::pair<const Sample*, const Sample*>;
+        for (const auto& [a, b] :
+             {Piece{&p, &lo}, Piece{&lo, &left}, Piece{&right, &hi}, Piece{&hi, &q}}) {
+            const bool sliver = a == &lo || b == &hi;
+            if (a->x < b->x && (!sliver || signChange(*a, *b))) {
+                examine(*a, *b, scale);
+            }
+        }
+    }
+
+    // The point one resolution step from the side of a pole towards the end of the piece, or
+    // the side itself when no such point lies between.
+    Sample besidePole(const Sample& side, const Sample& end) {
+        const long double x =
+            seesDouble_ ? static_cast<long double>(std::nextafter(static_cast<double>(side.x),
+                                                                  static_cast<double>(end.x)))
+                        : std::nextafter(side.x, end.x);
+        const bool between = end.x < side.x ? (x > end.x && x < side.x) : (x < end.x && x > side.x);
+        return between ? sample(x) : side;
     }
 
     // Nothing finer can be told apart, and nothing the sides compute lies between the ends: a
@@ -285,10 +348,7 @@ private:
     // unless the enclosure is too coarse to say so.
     void decide(const Sample& p, const Sample& q, const ExactDifference& e, long double scale) {
         if (signChange(p, q)) {
-            const long double largest = std::max(sizeOf(p), sizeOf(q));
-            if (classifySignChange(scale, largest) == SignChangeKind::Root) {
-                root(sizeOf(p) <= sizeOf(q) ? p.x : q.x);
-            }
+            settleSignChange(p, q, scale);
             return;
         }
         if ((!usable(p) && !usable(q)) || !e.value.known() || !e.value.mayBeZero()) {
@@ -303,6 +363,14 @@ private:
         }
     }
 
+    // A sign change between neighbours at the resolution: a root, or a pole or jump.
+    void settleSignChange(const Sample& p, const Sample& q, long double scale) {
+        const long double largest = std::max(sizeOf(p), sizeOf(q));
+        if (classifySignChange(scale, largest) == SignChangeKind::Root) {
+            root(sizeOf(p) <= sizeOf(q) ? p.x : q.x);
+        }
+    }
+
     // Where to split a piece without a sign change: the smallest |d| a golden-section search
     // finds, or the first point of the other sign or that fails; the middle when the search
     // closes in on an end. A piece across many binades is halved by its count of values,
@@ -313,11 +381,12 @@ private:
         }
         const long double sign = p.value.d < 0 ? -1 : 1;
         const long double nearEnd = (q.x - p.x) / 8;
+        const long double known = (q.x - p.x) * MinimumShare;
         Sample a = p;
         Sample c = q;
         const Sample middle = sample(a.x + (c.x - a.x) / 2);
         Sample b = middle;
-        for (int k = 0; k < MinimumEvaluations && usable(b) && sign * b.value.d > 0; ++k) {
+        while (c.x - a.x > known && usable(b) && sign * b.value.d > 0) {
             if (c.x - a.x < nearEnd && (a.x == p.x || c.x == q.x)) {
                 return middle;
             }
@@ -452,7 +521,7 @@ private:
 
     // Evaluations and the exact readings the values made on the way.
     void spendEvaluations(int evaluations) {
-        const int64_t cost = evaluations + ExactEnclosureCost * values_.takeExactReadings();
+        const int64_t cost = evaluations + exactCost_ * values_.takeExactReadings();
         spend(cost);
         stepBudget_ -= cost;
     }
@@ -496,6 +565,7 @@ private:
     const std::vector<SettledRun>& settled_;
     ProgressReporter* progress_;
     const bool seesDouble_;
+    const int64_t exactCost_;
     int64_t requestBudget_;
     int64_t stepBudget_ = 0;
     long double stepLower_ = 0;

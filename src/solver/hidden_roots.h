@@ -14,13 +14,15 @@ struct Stretch {
     long double upper;
 };
 
-// Budgets of the search inside the grid steps, in point evaluations, enclosures counted at
-// their cost. A request may spend RequestBudgetPerPoint times the evaluations of a scan of
-// every grid point, and at least SmallRequestBudget (about 50 ms); a grid step StepBudget,
-// about sixteen times what the scan may spend on one place.
-inline constexpr int64_t RequestBudgetPerPoint = 4;
+// Budgets of the search inside the grid steps, in evaluations at one point, enclosures
+// counted at their cost. A request may spend RequestBudgetPerPoint of them per grid point,
+// two to three times what the scan spends, which evaluates in blocks; and at least
+// SmallRequestBudget (0.1 to 0.2 s). A grid step may spend StepBudget, about fifty times what
+// the scan may spend on one place: where every point needs an exact reading, some hundreds of
+// points.
+inline constexpr int64_t RequestBudgetPerPoint = 1;
 inline constexpr int64_t SmallRequestBudget = 2000000;
-inline constexpr int64_t StepBudget = 8000;
+inline constexpr int64_t StepBudget = 16000;
 
 // Grid points first ... last, and the steps between them, already decided as a whole.
 struct SettledRun {

@@ -124,6 +124,8 @@ public:
     // True when the sides see x only rounded to double, so that nothing finer than the
     // doubles can be told apart; otherwise the extended values are.
     virtual bool seesXAsDouble() const { return false; }
+    // What encloseExactly costs in evaluations at one point.
+    virtual int exactEnclosureCost() const { return ExactEnclosureCost; }
 };
 
 // One point of d with the values it came from.
