@@ -3,6 +3,8 @@
 #include "interpreter/formelinterpreter.h"
 #include "interpreter/konstanten.h"
 
+#include <algorithm>
+
 namespace flat {
 
 namespace {
@@ -23,14 +25,21 @@ Interval over(const Interval& a, const Interval& b) {
     return widened(quotient(a, b));
 }
 
+// t^2, which t * t takes below 0 where t holds 0 and its ends differ in sign.
+Interval squared(const Interval& t) {
+    Interval s = times(t, t);
+    s.lo = std::max(s.lo, 0.0L);
+    return s;
+}
+
 // 1 + t^2, the derivative of tan at a point where it is t.
 Interval onePlusSquare(const Interval& t) {
-    return widened(Interval::point(1) + times(t, t));
+    return widened(Interval::point(1) + squared(t));
 }
 
 // 1 / sqrt(1 - u^2), the derivative of asin; unknown where it is unbounded.
 Interval arcSineSlope(const Interval& u) {
-    const Interval rest = widened(Interval::point(1) - times(u, u));
+    const Interval rest = widened(Interval::point(1) - squared(u));
     if (!(rest.lo > 0)) {
         return Interval::unknown();
     }
@@ -84,7 +93,7 @@ Interval slope(unsigned char code, const Interval& u, const Interval& value) {
     case F::CosH:
         return exactly(F::SinH, u);
     case F::TanH:
-        return widened(Interval::point(1) - times(value, value));
+        return widened(Interval::point(1) - squared(value));
     case F::Sqrt:
         return over(Interval::point(0.5L), value);
     case F::Log:

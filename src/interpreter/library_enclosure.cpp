@@ -110,8 +110,11 @@ bool multipleInside(long double a, long double b, long double offset, int* parit
     // The quotients' errors: Pi's rounding, about 2^-64 of each multiple, and two roundings of
     // 2^-64; a sixteenfold margin over their sum.
     const long double slack = (std::fabs(qa) + std::fabs(qb) + 1) * 0x1p-60L;
-    const long double first = std::ceil(qa - slack);
-    const long double last = std::floor(qb + slack);
+    // rint in the default rounding mode is one instruction; ceil and floor switch modes.
+    const long double below = std::rint(qa - slack);
+    const long double above = std::rint(qb + slack);
+    const long double first = below < qa - slack ? below + 1 : below;
+    const long double last = above > qb + slack ? above - 1 : above;
     if (first > last) {
         return false;
     }

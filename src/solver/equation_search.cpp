@@ -147,7 +147,8 @@ SearchOutcome searchEquation(const DifferenceSource& sides, const ScanGrid& grid
         }
     }
 
-    const HiddenFindings hidden = searchHiddenRoots(sides, grid, upTo, settled, open, progress);
+    const HiddenFindings hidden =
+        searchHiddenRoots(sides, grid, upTo, settled, open, progress, options.threads);
     out.cancelled = hidden.stopped;
     std::vector<RootBracket> found;
     for (const RootBracket& b : scanned) {

@@ -4,9 +4,14 @@
 #include "solver/sign_change_narrowing.h"
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <iterator>
 #include <limits>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -15,8 +20,11 @@ constexpr long double GoldenShare = 0.38196601125010515180L; // 2 - golden ratio
 // Where |d| is smallest inside a piece is searched for until it is known to within this share
 // of the piece: the next split then cuts the piece that holds it this much smaller.
 constexpr long double MinimumShare = 1.0L / 64;
-// Enclosures between two questions to the progress display.
-constexpr int PollEvery = 256;
+// The grid steps of one part of the search, searched by one thread within its own budget:
+// parts of a fixed size keep the findings the same whatever the number of threads.
+constexpr int64_t PartSteps = int64_t{1} << 21;
+// The waiting thread wakes this often to report progress and ask for a cancel.
+constexpr std::chrono::milliseconds PollInterval(20);
 // A touch needs an enclosure of d on the finest piece within this share of the step's outer
 // |d|: a coarser one says no more than that the sides' precision is spent.
 constexpr long double TouchShare = 0x1p-16L;
@@ -101,22 +109,39 @@ private:
     mutable int64_t exactReadings_ = 0;
 };
 
+// The spacing of what the sides resolve at x.
+long double resolutionAt(long double x, bool seesDouble) {
+    const long double up = seesDouble ? static_cast<long double>(std::nextafter(
+                                            static_cast<double>(x), static_cast<double>(INFINITY)))
+                                      : std::nextafter(x, static_cast<long double>(INFINITY));
+    return std::fabs(up - x);
+}
+
+// Steps from ... to - 1 and the open stretches that start among them.
+struct Part {
+    int64_t from;
+    int64_t to;
+    std::vector<Stretch> open;
+};
+
 class HiddenSearch {
 public:
-    HiddenSearch(const DifferenceSource& sides, const ScanGrid& grid, int64_t upTo,
-                 const std::vector<SettledRun>& settled, ProgressReporter* progress)
-        : sides_(sides), grid_(grid), upTo_(upTo), settled_(settled), progress_(progress),
+    HiddenSearch(const DifferenceSource& sides, const ScanGrid& grid,
+                 const std::vector<SettledRun>& settled, const std::atomic<bool>& stop,
+                 int64_t steps)
+        : sides_(sides), grid_(grid), settled_(settled), stop_(stop),
           seesDouble_(sides.seesXAsDouble()), exactCost_(sides.exactEnclosureCost()),
-          requestBudget_(std::max(RequestBudgetPerPoint * (grid.n + 1), SmallRequestBudget)) {}
+          requestBudget_(std::max(RequestBudgetPerPoint * (steps + 1), SmallRequestBudget)) {}
 
-    HiddenFindings run(const std::vector<Stretch>& open) {
-        if (upTo_ > 0) {
-            certify(0, upTo_);
+    HiddenFindings run(const Part& part) {
+        if (part.to > part.from) {
+            certify(part.from, part.to);
         }
-        for (const Stretch& s : open) {
+        for (const Stretch& s : part.open) {
             searchStretch(sample(s.lower), sample(s.upper));
         }
-        finish();
+        found_.complete = found_.complete && !stopped_;
+        found_.stopped = stopped_;
         return std::move(found_);
     }
 
@@ -429,14 +454,7 @@ private:
         return da == db || std::nextafter(da, static_cast<double>(INFINITY)) == db;
     }
 
-    // The spacing of what the sides resolve at x.
-    long double resolution(long double x) const {
-        const long double up =
-            seesDouble_ ? static_cast<long double>(
-                              std::nextafter(static_cast<double>(x), static_cast<double>(INFINITY)))
-                        : std::nextafter(x, static_cast<long double>(INFINITY));
-        return std::fabs(up - x);
-    }
+    long double resolution(long double x) const { return resolutionAt(x, seesDouble_); }
 
     void root(long double x) { stepRoots_.push_back(x); }
 
@@ -528,7 +546,7 @@ private:
 
     bool spend(int64_t cost) {
         requestBudget_ -= cost;
-        if (progress_ != nullptr && ++enclosures_ % PollEvery == 0 && progress_->wasCancelled()) {
+        if (stop_.load(std::memory_order_relaxed)) {
             stopped_ = true;
         }
         return requestBudget_ >= 0;
@@ -544,33 +562,17 @@ private:
         u.push_back({lower, upper});
     }
 
-    void finish() {
-        std::vector<RootBracket>& roots = found_.roots;
-        std::sort(roots.begin(), roots.end(),
-                  [](const RootBracket& a, const RootBracket& b) { return a.lower < b.lower; });
-        // A root at a step's end is found from both steps beside it.
-        roots.erase(std::unique(roots.begin(), roots.end(),
-                                [this](const RootBracket& a, const RootBracket& b) {
-                                    return b.lower - a.lower <= SameFinding * resolution(b.lower);
-                                }),
-                    roots.end());
-        found_.complete = found_.complete && !stopped_;
-        found_.stopped = stopped_;
-    }
-
     const DifferenceSource& sides_;
     const UnderflowAsValue values_{sides_};
     const ScanGrid& grid_;
-    const int64_t upTo_;
     const std::vector<SettledRun>& settled_;
-    ProgressReporter* progress_;
+    const std::atomic<bool>& stop_;
     const bool seesDouble_;
     const int64_t exactCost_;
     int64_t requestBudget_;
     int64_t stepBudget_ = 0;
     long double stepLower_ = 0;
     long double stepUpper_ = 0;
-    int64_t enclosures_ = 0;
     bool stopped_ = false;
     std::vector<long double> stepRoots_;
     std::vector<long double> stepZeros_;
@@ -579,10 +581,123 @@ private:
     HiddenFindings found_;
 };
 
+// The steps up to upTo in parts of PartSteps, each open stretch with the part its start lies in.
+std::vector<Part> partsOf(const ScanGrid& grid, int64_t upTo, const std::vector<Stretch>& open) {
+    std::vector<Part> parts;
+    for (int64_t from = 0; from < upTo || parts.empty(); from += PartSteps) {
+        parts.push_back({from, std::min(upTo, from + PartSteps), {}});
+    }
+    for (const Stretch& s : open) {
+        const auto after = std::upper_bound(
+            parts.begin() + 1, parts.end(), s.lower,
+            [&grid](long double x, const Part& part) { return x < grid.at(part.from); });
+        std::prev(after)->open.push_back(s);
+    }
+    return parts;
+}
+
+// The parts' findings as one search's, in increasing x.
+HiddenFindings combined(std::vector<HiddenFindings>& parts, bool seesDouble) {
+    HiddenFindings all;
+    for (HiddenFindings& part : parts) {
+        all.roots.insert(all.roots.end(), part.roots.begin(), part.roots.end());
+        all.ownedSteps.insert(all.ownedSteps.end(), part.ownedSteps.begin(), part.ownedSteps.end());
+        all.undecided.insert(all.undecided.end(), part.undecided.begin(), part.undecided.end());
+        all.complete = all.complete && part.complete;
+        all.stopped = all.stopped || part.stopped;
+    }
+    std::vector<RootBracket>& roots = all.roots;
+    std::sort(roots.begin(), roots.end(),
+              [](const RootBracket& a, const RootBracket& b) { return a.lower < b.lower; });
+    // A root at a step's end is found from both steps beside it.
+    roots.erase(std::unique(roots.begin(), roots.end(),
+                            [seesDouble](const RootBracket& a, const RootBracket& b) {
+                                return b.lower - a.lower <=
+                                       SameFinding * resolutionAt(b.lower, seesDouble);
+                            }),
+                roots.end());
+    std::sort(all.undecided.begin(), all.undecided.end(),
+              [](const Stretch& a, const Stretch& b) { return a.lower < b.lower; });
+    return all;
+}
+
+// Parts handed out to the threads that ask for one; the waiting thread may stop them.
+class PartQueue {
+public:
+    PartQueue(const DifferenceSource& sides, const ScanGrid& grid,
+              const std::vector<SettledRun>& settled, std::vector<Part> parts)
+        : sides_(sides), grid_(grid), settled_(settled), parts_(std::move(parts)),
+          findings_(parts_.size()) {}
+
+    void work() {
+        for (size_t k = next_.fetch_add(1); k < parts_.size(); k = next_.fetch_add(1)) {
+            const Part& part = parts_[k];
+            findings_[k] =
+                HiddenSearch(sides_, grid_, settled_, stop_, part.to - part.from).run(part);
+            {
+                const std::lock_guard<std::mutex> lock(mutex_);
+                ++partsDone_;
+            }
+            changed_.notify_one();
+        }
+    }
+
+    // Waits until all parts are done or the interval has passed; true when all are done.
+    bool waitAWhile() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        return changed_.wait_for(lock, PollInterval,
+                                 [this] { return partsDone_ == parts_.size(); });
+    }
+
+    void stop() { stop_.store(true); }
+    size_t partCount() const { return parts_.size(); }
+    std::vector<HiddenFindings>& findings() { return findings_; }
+
+private:
+    const DifferenceSource& sides_;
+    const ScanGrid& grid_;
+    const std::vector<SettledRun>& settled_;
+    const std::vector<Part> parts_;
+    std::vector<HiddenFindings> findings_;
+    std::atomic<size_t> next_{0};
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    size_t partsDone_ = 0;
+};
+
 } // namespace
 
 HiddenFindings searchHiddenRoots(const DifferenceSource& sides, const ScanGrid& grid, int64_t upTo,
                                  const std::vector<SettledRun>& settled,
-                                 const std::vector<Stretch>& open, ProgressReporter* progress) {
-    return HiddenSearch(sides, grid, std::min(upTo, grid.n), settled, progress).run(open);
+                                 const std::vector<Stretch>& open, ProgressReporter* progress,
+                                 int threads) {
+    upTo = std::clamp<int64_t>(upTo, 0, grid.n);
+    // Like the scan, only a search of many steps lets the display serve its events.
+    ProgressReporter* const display = upTo > ProgressThreshold ? progress : nullptr;
+    PartQueue queue(sides, grid, settled, partsOf(grid, upTo, open));
+    const size_t cores = threads > 0 ? static_cast<size_t>(threads)
+                                     : std::max(1u, std::thread::hardware_concurrency());
+    const size_t workers = std::min(queue.partCount(), cores);
+    if (display == nullptr && workers == 1) {
+        queue.work();
+        return combined(queue.findings(), sides.seesXAsDouble());
+    }
+    std::vector<std::thread> pool;
+    pool.reserve(workers);
+    for (size_t i = 0; i < workers; ++i) {
+        pool.emplace_back([&queue] { queue.work(); });
+    }
+    while (!queue.waitAWhile()) {
+        if (display != nullptr) {
+            display->whileWaiting();
+            if (display->wasCancelled()) {
+                queue.stop();
+            }
+        }
+    }
+    for (std::thread& thread : pool) {
+        thread.join();
+    }
+    return combined(queue.findings(), sides.seesXAsDouble());
 }

@@ -15,11 +15,11 @@ struct Stretch {
 };
 
 // Budgets of the search inside the grid steps, in evaluations at one point, enclosures
-// counted at their cost. A request may spend RequestBudgetPerPoint of them per grid point,
-// two to three times what the scan spends, which evaluates in blocks; and at least
-// SmallRequestBudget (0.1 to 0.2 s). A grid step may spend StepBudget, about fifty times what
-// the scan may spend on one place: where every point needs an exact reading, some hundreds of
-// points.
+// counted at their cost. Each part of a request (some two million steps, searched by one
+// thread) may spend RequestBudgetPerPoint of them per grid step, two to three times what the
+// scan spends, which evaluates in blocks; and at least SmallRequestBudget (0.1 to 0.2 s). A grid
+// step may spend StepBudget, about fifty times what the scan may spend on one place: where every
+// point needs an exact reading, some hundreds of points.
 inline constexpr int64_t RequestBudgetPerPoint = 1;
 inline constexpr int64_t SmallRequestBudget = 2000000;
 inline constexpr int64_t StepBudget = 16000;
@@ -51,8 +51,9 @@ struct HiddenFindings {
 // at the places narrowing and a minimum search point out, down to the resolution the sides
 // see. The steps of the settled runs, sorted by first, are left out; the open stretches, which
 // the scan could not decide, are searched as a whole each. Asks progress, when given, whether
-// the user cancelled.
+// the user cancelled, and lets it serve its events meanwhile. The parts of the interval are
+// searched on `threads` threads (0: one per core), with the same findings for any number.
 HiddenFindings searchHiddenRoots(const DifferenceSource& sides, const ScanGrid& grid, int64_t upTo,
                                  const std::vector<SettledRun>& settled = {},
                                  const std::vector<Stretch>& open = {},
-                                 ProgressReporter* progress = nullptr);
+                                 ProgressReporter* progress = nullptr, int threads = 0);

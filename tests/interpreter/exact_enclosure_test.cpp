@@ -144,6 +144,29 @@ TEST(ExactEnclosure, SlopesInClosedForm) {
     }
 }
 
+// Derivatives made of the square of a value that changes sign (1 + tan^2, 1 - tanh^2,
+// 1 / sqrt(1 - x^2), 1 / (1 + x^2)) are enclosed as tightly as their values: a square is never
+// below 0.
+const SlopeCase squareSlopeCases[] = {
+    {"tan(x)", -1.2L, 1.2L, 1, 1 + std::tan(1.2L) * std::tan(1.2L)},
+    {"tanh(x)", -2, 1, 1 - std::tanh(2.0L) * std::tanh(2.0L), 1},
+    {"asin(x)", -0.9L, 0.5L, 1, 1 / std::sqrt(1 - 0.81L)},
+    {"atan(x)", -1, 2, 0.2L, 1},
+};
+
+TEST(ExactEnclosure, SlopesOfSquaresAreTight) {
+    for (const SlopeCase& s : squareSlopeCases) {
+        const Case c(s.text);
+        const FlatProgram::ExactEnclosure e = c.program.encloseExactly({s.lo, s.hi});
+        SCOPED_TRACE(std::string(s.text) + ": slope " + shown(e.slope));
+        const long double slack = 1e-12L * s.max;
+        EXPECT_LE(e.slope.lo, s.min);
+        EXPECT_GE(e.slope.lo, s.min - slack);
+        EXPECT_GE(e.slope.hi, s.max);
+        EXPECT_LE(e.slope.hi, s.max + slack);
+    }
+}
+
 // Values too small for a double are values of the exact reading: exp(-x^2) stays above 0
 // where the evaluator's exp underflows to 0 and fails.
 TEST(ExactEnclosure, UnderflowIsAValue) {

@@ -1,6 +1,7 @@
 #include "root_search_fixture.h"
 
 #include "random_formulas.h"
+#include "solver/hidden_roots.h"
 #include "solver/root_refinement.h"
 
 #include <gtest/gtest.h>
@@ -419,6 +420,52 @@ TEST_F(HiddenSearchTest, NoRootOnlyWhenProven) {
         }
     }
     EXPECT_GT(proven, 100) << proven;
+}
+
+// Two clusters of roots inside single steps, in different parts of a search of four million
+// steps: found alike on one thread and on two, each root printed right.
+TEST_F(HiddenSearchTest, PartsFindTheSameOnAnyNumberOfThreads) {
+    setEquation("(x-1000.0003)*(x-1000.0006)*(x-3000.0002)*(x-3000.0005)", "0");
+    const ScanGrid grid = makeGrid(0, 4000, 1000);
+    std::vector<std::vector<std::string>> printed;
+    for (const int threads : {1, 2}) {
+        const HiddenFindings found =
+            searchHiddenRoots(sides(), grid, grid.n, {}, {}, nullptr, threads);
+        EXPECT_TRUE(found.complete);
+        EXPECT_TRUE(found.undecided.empty());
+        std::vector<std::string> lines;
+        for (const RootBracket& root : found.roots) {
+            lines.push_back(printedRoot(root.lower));
+        }
+        printed.push_back(lines);
+    }
+    const std::vector<std::string> expected{printedRoot(1000.0003L), printedRoot(1000.0006L),
+                                            printedRoot(3000.0002L), printedRoot(3000.0005L)};
+    EXPECT_EQ(printed[0], expected);
+    EXPECT_EQ(printed[1], expected);
+}
+
+// Says that the user cancelled, and counts how often the search let it serve its events.
+class CancellingDisplay : public ProgressReporter {
+public:
+    int served = 0;
+    void setTotalSteps(int) override {}
+    void setProgress(int) override {}
+    bool wasCancelled() override { return true; }
+    void reset() override {}
+    void whileWaiting() override { ++served; }
+};
+
+// A cancel stops a long search: what is left is not claimed as decided.
+TEST_F(HiddenSearchTest, CancelStopsTheSearch) {
+    setEquation("1/sin(x)", "0.5");
+    const ScanGrid grid = makeGrid(-100000, 100000, 1000);
+    CancellingDisplay display;
+    const HiddenFindings found = searchHiddenRoots(sides(), grid, grid.n, {}, {}, &display);
+    EXPECT_TRUE(found.stopped);
+    EXPECT_FALSE(found.complete);
+    EXPECT_FALSE(found.undecided.empty());
+    EXPECT_GE(display.served, 1);
 }
 
 } // namespace
