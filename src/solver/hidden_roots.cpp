@@ -23,6 +23,9 @@ constexpr long double MinimumShare = 1.0L / 64;
 // The grid steps of one part of the search, searched by one thread within its own budget:
 // parts of a fixed size keep the findings the same whatever the number of threads.
 constexpr int64_t PartSteps = int64_t{1} << 21;
+// Stretches of at most this many steps where nothing is known of d are split where their grid
+// points change sign.
+constexpr int64_t SignChangeSplitSteps = 4096;
 // The waiting thread wakes this often to report progress and ask for a cancel.
 constexpr std::chrono::milliseconds PollInterval(20);
 // A touch needs an enclosure of d on the finest piece within this share of the step's outer
@@ -170,9 +173,48 @@ private:
             examineStep(i);
             return;
         }
-        const int64_t middle = i + (j - i) / 2;
-        certify(i, middle);
-        certify(middle, j);
+        // A pole the grid sees, where nothing is known of d, is cut out as a step of its own,
+        // so that the pieces beside it are decided whole instead of halved down to it.
+        const bool pole = !e.value.known() && j - i <= SignChangeSplitSteps;
+        const int64_t k = pole ? signChangeStep(i, j) : -1;
+        if (k < 0) {
+            const int64_t middle = i + (j - i) / 2;
+            certify(i, middle);
+            certify(middle, j);
+            return;
+        }
+        if (k > i) {
+            certify(i, k);
+        }
+        certify(k, k + 1);
+        if (k + 1 < j) {
+            certify(k + 1, j);
+        }
+    }
+
+    // A step of i ... j - 1 whose grid points change sign, found by halving between the ends
+    // when they do; -1 when they do not.
+    int64_t signChangeStep(int64_t i, int64_t j) {
+        Sample lo = sample(grid_.at(i));
+        Sample hi = sample(grid_.at(j));
+        if (!signChange(lo, hi)) {
+            return -1;
+        }
+        while (j - i > 1) {
+            const int64_t m = i + (j - i) / 2;
+            const Sample s = sample(grid_.at(m));
+            if (!usable(s) || s.value.d == 0) {
+                return -1;
+            }
+            if ((s.value.d < 0) == (lo.value.d < 0)) {
+                i = m;
+                lo = s;
+            } else {
+                j = m;
+                hi = s;
+            }
+        }
+        return i;
     }
 
     // Steps i ... j - 1 where d is monotone. Where the evaluator fails at no grid point, the
