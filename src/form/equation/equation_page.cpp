@@ -15,6 +15,8 @@
 #include <iterator>
 #include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "examples/equation_texts.h"
 #include "form/equation/equation_progress.h"
@@ -88,12 +90,20 @@ QStringList coverageLines(const SearchNotes& notes, bool refinementCancelled, lo
                      .arg(MaxBrackets)
                      .arg(place(notes.listedUpTo));
     }
-    for (std::size_t i = 0; i < notes.undecided.size() && i < UndecidedLines; ++i) {
+    // Stretches whose gap does not show in the printed places read as one.
+    std::vector<std::pair<QString, QString>> stretches;
+    for (const Stretch& s : notes.undecided) {
+        const QString from = place(s.lower);
+        if (!stretches.empty() && stretches.back().second == from) {
+            stretches.back().second = place(s.upper);
+        } else {
+            stretches.emplace_back(from, place(s.upper));
+        }
+    }
+    for (std::size_t i = 0; i < stretches.size() && i < UndecidedLines; ++i) {
         // The last line takes in all the stretches left.
-        const long double to =
-            i + 1 == UndecidedLines ? notes.undecided.back().upper : notes.undecided[i].upper;
-        lines << Form1::tr("Nicht entschieden: x von %1 bis %2")
-                     .arg(place(notes.undecided[i].lower), place(to));
+        const QString& to = i + 1 == UndecidedLines ? stretches.back().second : stretches[i].second;
+        lines << Form1::tr("Nicht entschieden: x von %1 bis %2").arg(stretches[i].first, to);
     }
     if (notes.provenNoRoot) {
         lines << Form1::tr("Keine Nullstelle im Intervall");
