@@ -238,48 +238,100 @@ bool infiniteEnd(double a, double b) {
     return std::isinf(a) || std::isinf(b);
 }
 
-// The function of `code` on the double range [a, b], before any conversion of its result.
-LibraryEnclosure onDoubles(unsigned char code, double a, double b) {
+// The double function of the maths library that each function of the language calls.
+enum class LibraryCall : uint8_t {
+    Sin,
+    Cos,
+    Tan,
+    ASin,
+    ACos,
+    ATan,
+    SinH,
+    CosH,
+    TanH,
+    Sqrt,
+    Log10,
+    Log,
+    Exp,
+    Pow
+};
+
+LibraryCall libraryCall(unsigned char code) {
     switch (code) {
     case F::Sin:
     case F::SinD:
-        return sineLike(a, b, false);
+        return LibraryCall::Sin;
     case F::Cos:
     case F::CosD:
-        return sineLike(a, b, true);
+        return LibraryCall::Cos;
     case F::Tan:
     case F::TanD:
     case F::Cot:
     case F::CotD:
-        return tangent(a, b);
+        return LibraryCall::Tan;
     case F::ASin:
     case F::ASinD:
-        return arcSine(a, b, false);
+        return LibraryCall::ASin;
     case F::ACos:
     case F::ACosD:
-        return arcSine(a, b, true);
+        return LibraryCall::ACos;
     case F::ATan:
     case F::ATanD:
     case F::ACot:
     case F::ACotD:
-        return never(monotone(std::atan(a), std::atan(b), ATanUlps));
+        return LibraryCall::ATan;
     case F::SinH:
-        return infiniteEnd(a, b) ? maybe() : hyperbolicSine(a, b);
+        return LibraryCall::SinH;
     case F::CosH:
-        return infiniteEnd(a, b) ? maybe() : hyperbolicCosine(a, b);
+        return LibraryCall::CosH;
     case F::TanH:
-        return never(monotone(std::tanh(a), std::tanh(b), TanHUlps));
+        return LibraryCall::TanH;
     case F::Sqrt:
-        return squareRoot(a, b);
+        return LibraryCall::Sqrt;
     case F::Log:
-        return logarithm(a, b, true);
+        return LibraryCall::Log10;
     case F::Ln:
-        return logarithm(a, b, false);
+        return LibraryCall::Log;
     case F::ExpN:
-        return infiniteEnd(a, b) ? maybe() : exponential(a, b);
+        return LibraryCall::Exp;
     default:
-        return maybe();
+        return LibraryCall::Pow; // ExpZ, and every power
     }
+}
+
+// The function of `code` on the double range [a, b], before any conversion of its result.
+LibraryEnclosure onDoubles(unsigned char code, double a, double b) {
+    switch (libraryCall(code)) {
+    case LibraryCall::Sin:
+        return sineLike(a, b, false);
+    case LibraryCall::Cos:
+        return sineLike(a, b, true);
+    case LibraryCall::Tan:
+        return tangent(a, b);
+    case LibraryCall::ASin:
+        return arcSine(a, b, false);
+    case LibraryCall::ACos:
+        return arcSine(a, b, true);
+    case LibraryCall::ATan:
+        return never(monotone(std::atan(a), std::atan(b), ATanUlps));
+    case LibraryCall::SinH:
+        return infiniteEnd(a, b) ? maybe() : hyperbolicSine(a, b);
+    case LibraryCall::CosH:
+        return infiniteEnd(a, b) ? maybe() : hyperbolicCosine(a, b);
+    case LibraryCall::TanH:
+        return never(monotone(std::tanh(a), std::tanh(b), TanHUlps));
+    case LibraryCall::Sqrt:
+        return squareRoot(a, b);
+    case LibraryCall::Log10:
+        return logarithm(a, b, true);
+    case LibraryCall::Log:
+        return logarithm(a, b, false);
+    case LibraryCall::Exp:
+        return infiniteEnd(a, b) ? maybe() : exponential(a, b);
+    case LibraryCall::Pow:
+        break;
+    }
+    return maybe();
 }
 
 bool inDegrees(unsigned char code) {
@@ -309,46 +361,37 @@ Interval reciprocal(const Interval& v) {
 } // namespace
 
 int libraryErrorUlps(unsigned char code) {
-    switch (code) {
-    case F::Sin:
-    case F::SinD:
+    switch (libraryCall(code)) {
+    case LibraryCall::Sin:
         return SinUlps;
-    case F::Cos:
-    case F::CosD:
+    case LibraryCall::Cos:
         return CosUlps;
-    case F::Tan:
-    case F::TanD:
-    case F::Cot:
-    case F::CotD:
+    case LibraryCall::Tan:
         return TanUlps;
-    case F::ASin:
-    case F::ASinD:
+    case LibraryCall::ASin:
         return ASinUlps;
-    case F::ACos:
-    case F::ACosD:
+    case LibraryCall::ACos:
         return ACosUlps;
-    case F::ATan:
-    case F::ATanD:
-    case F::ACot:
-    case F::ACotD:
+    case LibraryCall::ATan:
         return ATanUlps;
-    case F::SinH:
+    case LibraryCall::SinH:
         return SinHUlps;
-    case F::CosH:
+    case LibraryCall::CosH:
         return CosHUlps;
-    case F::TanH:
+    case LibraryCall::TanH:
         return TanHUlps;
-    case F::Sqrt:
+    case LibraryCall::Sqrt:
         return SqrtUlps;
-    case F::Log:
+    case LibraryCall::Log10:
         return Log10Ulps;
-    case F::Ln:
+    case LibraryCall::Log:
         return LogUlps;
-    case F::ExpN:
+    case LibraryCall::Exp:
         return ExpUlps;
-    default:
-        return PowUlps;
+    case LibraryCall::Pow:
+        break;
     }
+    return PowUlps;
 }
 
 namespace {

@@ -63,14 +63,6 @@ private:
     }
 };
 
-QVBoxLayout* newColumn(QWidget* owner, const char* name) {
-    auto* layout = new QVBoxLayout(owner);
-    layout->setObjectName(name);
-    layout->setContentsMargins(11, 11, 11, 11);
-    layout->setSpacing(6);
-    return layout;
-}
-
 } // namespace
 
 void Form1::createLinearSystemPage() {
@@ -83,7 +75,7 @@ void Form1::createLinearSystemPage() {
 
     tab = new QWidget(tabWidget3);
     tab->setObjectName("tab");
-    tabLayout = newColumn(tab, "tabLayout");
+    tabLayout = widget_setup::newColumn(tab, "tabLayout");
 
     GleichungenXYZ_table = new QTableWidget(tab);
     GleichungenXYZ_table->setObjectName("GleichungenXYZ_table");
@@ -117,7 +109,7 @@ void Form1::createLinearSystemPage() {
     frame6->setObjectName("frame6");
     frame6->setFrameShape(QFrame::StyledPanel);
     frame6->setFrameShadow(QFrame::Raised);
-    frame6Layout = newColumn(frame6, "frame6Layout");
+    frame6Layout = widget_setup::newColumn(frame6, "frame6Layout");
     const auto addButton = [this](const char* name) {
         auto* button = new QPushButton(frame6);
         button->setObjectName(name);

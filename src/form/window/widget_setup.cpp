@@ -5,16 +5,30 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPalette>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace widget_setup {
 
-QGridLayout* newGridLayout(QWidget* owner, const char* name) {
-    auto* layout = new QGridLayout(owner);
+namespace {
+
+// The margin and spacing of a layout that manages its owner.
+template <typename Layout> Layout* newOwnedLayout(QWidget* owner, const char* name) {
+    auto* layout = new Layout(owner);
     layout->setObjectName(name);
     layout->setContentsMargins(11, 11, 11, 11);
     layout->setSpacing(6);
     return layout;
+}
+
+} // namespace
+
+QGridLayout* newGridLayout(QWidget* owner, const char* name) {
+    return newOwnedLayout<QGridLayout>(owner, name);
+}
+
+QVBoxLayout* newColumn(QWidget* owner, const char* name) {
+    return newOwnedLayout<QVBoxLayout>(owner, name);
 }
 
 QHBoxLayout* newRow(const char* name) {

@@ -6,6 +6,7 @@
 
 class QGridLayout;
 class QHBoxLayout;
+class QVBoxLayout;
 class QWidget;
 
 // Small builders and setters shared by the construction steps of the main window.
@@ -13,6 +14,9 @@ namespace widget_setup {
 
 // A grid layout managing owner, with margin 11 and spacing 6.
 QGridLayout* newGridLayout(QWidget* owner, const char* name);
+
+// A vertical box managing owner, with margin 11 and spacing 6.
+QVBoxLayout* newColumn(QWidget* owner, const char* name);
 
 // A horizontal box without margin and with spacing 6, to be nested in another layout.
 QHBoxLayout* newRow(const char* name);
