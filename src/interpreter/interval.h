@@ -27,6 +27,8 @@ struct Interval {
     bool known() const { return lo <= hi; }
     // True when some value of the interval may be 0 (always for an unknown one).
     bool mayBeZero() const { return !(lo > 0 || hi < 0); }
+    // True when the interval is known and every value of it is other than 0.
+    bool excludesZero() const { return known() && !mayBeZero(); }
     bool mayBeInfinite() const { return !(std::isfinite(lo) && std::isfinite(hi)); }
     // The largest magnitude of a known interval.
     long double magnitude() const { return std::max(std::fabs(lo), std::fabs(hi)); }

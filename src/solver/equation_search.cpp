@@ -10,10 +10,6 @@ namespace {
 // Halvings of a run of exact zeros searched for a piece where the sides provably differ.
 constexpr int RunHalvings = 6;
 
-bool excludesZero(const Interval& v) {
-    return v.known() && !v.mayBeZero();
-}
-
 // The grid step that holds x: the index of its lower grid point.
 int64_t stepOf(const ScanGrid& grid, long double x) {
     int64_t j = static_cast<int64_t>(std::floor(x * grid.stepsPerUnit - grid.start));
@@ -42,7 +38,7 @@ bool insideOwnedStep(const ScanGrid& grid, const std::vector<int64_t>& owned,
 std::optional<Stretch> pieceWhereSidesDiffer(const DifferenceSource& sides, long double lo,
                                              long double hi, int halvings) {
     const ExactDifference e = sides.encloseExactly(lo, hi);
-    if (e.cannotFail && (excludesZero(e.value) || excludesZero(e.slope))) {
+    if (e.cannotFail && (e.value.excludesZero() || e.slope.excludesZero())) {
         return Stretch{lo, hi};
     }
     if (halvings == 0) {
@@ -77,7 +73,7 @@ bool underflowOnly(const DifferenceSource& sides, const ScanGrid& grid, const Ro
         return false;
     }
     const ExactDifference e = sides.encloseExactly(grid.at(j), grid.at(j + 1));
-    return e.cannotFail && excludesZero(e.value);
+    return e.cannotFail && e.value.excludesZero();
 }
 
 // A run of exact zeros not told apart as a whole is its single roots, up to the store's size.

@@ -36,10 +36,6 @@ constexpr long double TouchShare = 0x1p-16L;
 // hundred steps; distinct roots this close would print alike anyway.
 constexpr long double SameFinding = 65536;
 
-bool excludesZero(const Interval& v) {
-    return v.known() && !v.mayBeZero();
-}
-
 // d stays below the smallest normal long double: its precision is gone, and halving cannot
 // tell more.
 bool belowEveryValue(const ExactDifference& e) {
@@ -112,12 +108,17 @@ private:
     mutable int64_t exactReadings_ = 0;
 };
 
+// The value next to x towards `toward` that the sides tell apart from x: the next double
+// when they see x only as a double, else the next long double.
+long double nextResolved(long double x, long double toward, bool seesDouble) {
+    return seesDouble ? static_cast<long double>(
+                            std::nextafter(static_cast<double>(x), static_cast<double>(toward)))
+                      : std::nextafter(x, toward);
+}
+
 // The spacing of what the sides resolve at x.
 long double resolutionAt(long double x, bool seesDouble) {
-    const long double up = seesDouble ? static_cast<long double>(std::nextafter(
-                                            static_cast<double>(x), static_cast<double>(INFINITY)))
-                                      : std::nextafter(x, static_cast<long double>(INFINITY));
-    return std::fabs(up - x);
+    return std::fabs(nextResolved(x, INFINITY, seesDouble) - x);
 }
 
 // Steps from ... to - 1 and the open stretches that start among them.
@@ -159,10 +160,10 @@ private:
             return;
         }
         const ExactDifference e = sides_.encloseExactly(grid_.at(i), grid_.at(j));
-        if (e.alwaysFails || excludesZero(e.value)) {
+        if (e.alwaysFails || e.value.excludesZero()) {
             return;
         }
-        if (e.cannotFail && excludesZero(e.slope) && monotoneDecided(i, j)) {
+        if (e.cannotFail && e.slope.excludesZero() && monotoneDecided(i, j)) {
             return;
         }
         if (belowEveryValue(e)) {
@@ -196,8 +197,7 @@ private:
     // when they do; -1 when they do not.
     int64_t signChangeStep(int64_t i, int64_t j) {
         Sample lo = sample(grid_.at(i));
-        Sample hi = sample(grid_.at(j));
-        if (!signChange(lo, hi)) {
+        if (!signChange(lo, sample(grid_.at(j)))) {
             return -1;
         }
         while (j - i > 1) {
@@ -211,7 +211,6 @@ private:
                 lo = s;
             } else {
                 j = m;
-                hi = s;
             }
         }
         return i;
@@ -228,7 +227,7 @@ private:
         spend(2 * exactCost_);
         const Interval a = sides_.encloseExactly(grid_.at(i), grid_.at(i)).value;
         const Interval b = sides_.encloseExactly(grid_.at(j), grid_.at(j)).value;
-        if (excludesZero(a) && excludesZero(b) && (a.lo > 0) == (b.lo > 0)) {
+        if (a.excludesZero() && b.excludesZero() && (a.lo > 0) == (b.lo > 0)) {
             return true;
         }
         if (a.known() && b.known() && a.mayBeZero() && b.mayBeZero() && !meetsSettledRun(i, j)) {
@@ -292,14 +291,14 @@ private:
         }
         stepBudget_ -= exactCost_;
         const ExactDifference e = sides_.encloseExactly(p.x, q.x);
-        if (e.alwaysFails || excludesZero(e.value)) {
+        if (e.alwaysFails || e.value.excludesZero()) {
             return;
         }
         if (belowEveryValue(e)) {
             undecided(p.x, q.x);
             return;
         }
-        if (e.cannotFail && excludesZero(e.slope) && usable(p) && usable(q)) {
+        if (e.cannotFail && e.slope.excludesZero() && usable(p) && usable(q)) {
             if (signChange(p, q)) {
                 narrow(p, q, scale, true);
             }
@@ -401,10 +400,7 @@ private:
     // The point one resolution step from the side of a pole towards the end of the piece, or
     // the side itself when no such point lies between.
     Sample besidePole(const Sample& side, const Sample& end) {
-        const long double x =
-            seesDouble_ ? static_cast<long double>(std::nextafter(static_cast<double>(side.x),
-                                                                  static_cast<double>(end.x)))
-                        : std::nextafter(side.x, end.x);
+        const long double x = nextResolved(side.x, end.x, seesDouble_);
         const bool between = end.x < side.x ? (x > end.x && x < side.x) : (x < end.x && x > side.x);
         return between ? sample(x) : side;
     }
@@ -639,9 +635,9 @@ std::vector<Part> partsOf(const ScanGrid& grid, int64_t upTo, const std::vector<
 }
 
 // The parts' findings as one search's, in increasing x.
-HiddenFindings combined(std::vector<HiddenFindings>& parts, bool seesDouble) {
+HiddenFindings combined(const std::vector<HiddenFindings>& parts, bool seesDouble) {
     HiddenFindings all;
-    for (HiddenFindings& part : parts) {
+    for (const HiddenFindings& part : parts) {
         all.roots.insert(all.roots.end(), part.roots.begin(), part.roots.end());
         all.ownedSteps.insert(all.ownedSteps.end(), part.ownedSteps.begin(), part.ownedSteps.end());
         all.undecided.insert(all.undecided.end(), part.undecided.begin(), part.undecided.end());
@@ -693,7 +689,7 @@ public:
 
     void stop() { stop_.store(true); }
     size_t partCount() const { return parts_.size(); }
-    std::vector<HiddenFindings>& findings() { return findings_; }
+    const std::vector<HiddenFindings>& findings() const { return findings_; }
 
 private:
     const DifferenceSource& sides_;

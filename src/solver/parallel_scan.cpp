@@ -126,7 +126,7 @@ private:
                 pending_ = to + 1;
                 return true;
             }
-            if (e.cannotFail && e.d.known() && !e.d.mayBeZero()) {
+            if (e.cannotFail && e.d.excludesZero()) {
                 saved_[level] += n - 4;
                 if (!evaluate(pending_, from + 1)) {
                     return false;
