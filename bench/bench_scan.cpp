@@ -7,10 +7,12 @@
 #include "solver/bracket_scan.h"
 #include "solver/equation_search.h"
 #include "solver/equation_sides.h"
-#include "solver/root_finder.h"
+#include "solver/root_refinement.h"
+#include "solver/settle_roots.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <iterator>
@@ -87,7 +89,7 @@ void BM_Search(benchmark::State& state, const Request& request) {
     const ScanGrid grid = request.grid();
     int brackets = 0;
     for (auto _ : state) {
-        brackets = static_cast<int>(searchEquation(sides, grid, nullptr).brackets.size());
+        brackets = static_cast<int>(searchEquation(sides, grid, nullptr).findings.size());
         benchmark::DoNotOptimize(brackets);
     }
     reportThroughput(state, grid, brackets);
@@ -170,15 +172,27 @@ void BM_Catalogue(benchmark::State& state, bool prune, bool sequential) {
     state.counters["brackets"] = brackets;
 }
 
+// The roots of the search, every sign change refined as the equation page refines them.
+size_t rootsOf(const ScanGrid& grid) {
+    const SettledFindings settled = settleRoots(
+        searchEquation(sides, grid, nullptr).findings,
+        [](long double lower, long double upper, bool& Fehler) {
+            return refineBracket(sides, lower, upper, Fehler);
+        },
+        [] { return true; }, [] {});
+    return static_cast<size_t>(
+        std::count_if(settled.findings.begin(), settled.findings.end(),
+                      [](const Finding& f) { return f.kind == FindingKind::Root; }));
+}
+
 // sin(x) = 0 far from 0, where the sides see x rounded to double: the scan alone, and the
-// scan with every sign change refined, on [99000, 101000] at step 0.01 (637 roots).
+// search with every sign change refined, on [99000, 101000] at step 0.01 (637 roots).
 template <bool Refine> void BM_FarSine(benchmark::State& state) {
     setEquation("sin(x)", "0");
     const ScanGrid grid = makeGrid(99000, 101000, 100);
     size_t roots = 0;
     for (auto _ : state) {
-        roots = Refine ? findRoots(sides, grid).size()
-                       : scanGridForRoots(sides, grid, nullptr).brackets.size();
+        roots = Refine ? rootsOf(grid) : scanGridForRoots(sides, grid, nullptr).brackets.size();
         benchmark::DoNotOptimize(roots);
     }
     state.counters["roots"] = static_cast<double>(roots);

@@ -12,10 +12,10 @@ bool unusable(const SideDifference& v) {
 
 } // namespace
 
-BorderFinding searchBorder(const DifferenceSource& sides, const Sample& valid,
-                           long double failedX) {
-    BorderFinding finding{false, valid.x, false, valid, valid, 0};
-    if (unusable(valid.value) || isExactZero(valid.value)) {
+BorderFinding searchBorder(const DifferenceSource& sides, const Sample& valid, long double failedX,
+                           bool throughZeros) {
+    BorderFinding finding{false, valid.x, failedX, false, valid, valid, 0};
+    if (unusable(valid.value) || (!throughZeros && isExactZero(valid.value))) {
         return finding;
     }
     Sample v = valid;
@@ -36,7 +36,7 @@ BorderFinding searchBorder(const DifferenceSource& sides, const Sample& valid,
             f = m;
             continue;
         }
-        if (isExactZero(s.value)) {
+        if (!throughZeros && isExactZero(s.value)) {
             finding.root = true;
             finding.rootX = m;
             finding.evaluations = halving;
@@ -53,6 +53,7 @@ BorderFinding searchBorder(const DifferenceSource& sides, const Sample& valid,
     }
     finding.evaluations = halving;
     finding.rootX = v.x;
+    finding.failedX = f;
     const long double last = std::fabs(v.value.d);
     const int earlier = lastValidHalving[halving > TrendHalvings ? halving - TrendHalvings : 0];
     finding.root = adjacentValues(v.x, f) && last <= sizeAt[0] * BorderFall &&

@@ -14,9 +14,10 @@ inline constexpr long double BorderTrendFall = 1.0L / 8;
 inline constexpr int TrendHalvings = 24;
 
 struct BorderFinding {
-    bool root;         // d tends to 0 at the border: a root at rootX
-    long double rootX; // the valid point next to the border
-    bool crossing;     // d changed sign on the way: a sign change from crossLo to crossHi
+    bool root;           // d tends to 0 at the border: a root at rootX
+    long double rootX;   // the valid point next to the border
+    long double failedX; // the failing value next to rootX when the halving reached the border
+    bool crossing;       // d changed sign on the way: a sign change from crossLo to crossHi
     Sample crossLo;
     Sample crossHi;
     int evaluations;
@@ -24,5 +25,8 @@ struct BorderFinding {
 
 // Halves the values between a valid point and a failing one until they are neighbours,
 // the failing side moving on every failed evaluation, the valid side on every valid one.
-// Reports the first sign change met on the way, and whether d tends to 0 at the border.
-BorderFinding searchBorder(const DifferenceSource& sides, const Sample& valid, long double failedX);
+// Reports the first sign change met on the way, and whether d tends to 0 at the border. An
+// exact zero met on the way is the root and ends the search, unless throughZeros, which walks on
+// to the border.
+BorderFinding searchBorder(const DifferenceSource& sides, const Sample& valid, long double failedX,
+                           bool throughZeros = false);

@@ -17,10 +17,22 @@ struct ParallelScanOptions {
     bool prune = true;
 };
 
+// Grid points first ... last, and the steps between them, that the scan passed over: proven to
+// hold no point where d is 0 or changes sign and none that fails (Empty), or to fail at every
+// point (Failing).
+struct PassedRun {
+    enum Kind : uint8_t { Empty, Failing };
+    int64_t first;
+    int64_t last;
+    Kind kind;
+};
+
 struct ScanOutcome {
     std::vector<RootBracket> brackets; // increasing in x, at most MaxBrackets
     bool cancelled;                    // the user stopped the scan
     long double lastX;                 // the last grid point the scan reached
+    // Increasing in x, up to where the brackets go once the store is full.
+    std::vector<PassedRun> passed = {};
 };
 
 // Walks the grid for places where d = left - right is exactly 0 or changes sign, and

@@ -1,8 +1,13 @@
 #include "solver/equation_search.h"
 
+#include "solver/finding_groups.h"
+#include "solver/part_pool.h"
+#include "solver/part_search.h"
+
 #include <algorithm>
+#include <atomic>
+#include <climits>
 #include <cmath>
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -23,154 +28,223 @@ int64_t stepOf(const ScanGrid& grid, long double x) {
     return j;
 }
 
-// What the scan found inside a step the search inside the steps decided itself gives way.
-bool insideOwnedStep(const ScanGrid& grid, const std::vector<int64_t>& owned,
-                     const RootBracket& b) {
-    if (b.first >= 0) {
-        return false; // zeros at grid points stand
-    }
-    const int64_t j = stepOf(grid, b.lower);
-    return std::binary_search(owned.begin(), owned.end(), j) && b.upper <= grid.at(j + 1);
-}
-
-// A piece of [lo, hi] where the exact function or its derivative keeps away from 0, found
-// within the given number of halvings.
-std::optional<Stretch> pieceWhereSidesDiffer(const DifferenceSource& sides, long double lo,
-                                             long double hi, int halvings) {
+// Whether a piece of [lo, hi] where the exact function or its derivative keeps away from 0 is
+// found within the given number of halvings.
+bool sidesDifferSomewhere(const DifferenceSource& sides, long double lo, long double hi,
+                          int halvings, long double& where) {
     const ExactDifference e = sides.encloseExactly(lo, hi);
     if (e.cannotFail && (e.value.excludesZero() || e.slope.excludesZero())) {
-        return Stretch{lo, hi};
+        where = lo + (hi - lo) / 2;
+        return true;
     }
     if (halvings == 0) {
-        return std::nullopt;
+        return false;
     }
     const long double middle = lo + (hi - lo) / 2;
-    if (auto piece = pieceWhereSidesDiffer(sides, lo, middle, halvings - 1)) {
-        return piece;
-    }
-    return pieceWhereSidesDiffer(sides, middle, hi, halvings - 1);
+    return sidesDifferSomewhere(sides, lo, middle, halvings - 1, where) ||
+           sidesDifferSomewhere(sides, middle, hi, halvings - 1, where);
 }
 
 // A run of exact zeros is an identity where no enclosure shows the sides to differ, and a
-// plateau of the precision where one does but d is computed 0 there all the same. Where d is
+// plateau of the precision where one does but d is computed 0 there all the same; where d is
 // computed other than 0 inside, the zeros are roots of their own that meet the grid points.
-BracketKind runKind(const DifferenceSource& sides, const RootBracket& run) {
-    const std::optional<Stretch> piece =
-        pieceWhereSidesDiffer(sides, run.lower, run.upper, RunHalvings);
-    if (!piece) {
-        return BracketKind::Identity;
+std::optional<FindingKind> runKind(const DifferenceSource& sides, const RootBracket& run) {
+    long double where = 0;
+    if (!sidesDifferSomewhere(sides, run.lower, run.upper, RunHalvings, where)) {
+        return FindingKind::Identity;
     }
-    const Sample s = sampleAt(sides, piece->lower + (piece->upper - piece->lower) / 2);
-    const bool zeroInside = !s.value.failed && !s.value.skippedDivision && s.value.d == 0;
-    return zeroInside ? BracketKind::Plateau : BracketKind::ZeroRun;
+    const SideDifference v = sides.at(where);
+    if (!v.failed && !v.skippedDivision && v.d == 0) {
+        return FindingKind::Plateau;
+    }
+    return std::nullopt;
 }
 
-// A border where the evaluator fails only by underflow is no root: on the step from the valid
-// point to the failing one, the exact function neither fails nor reaches 0.
-bool underflowOnly(const DifferenceSource& sides, const ScanGrid& grid, const RootBracket& b) {
-    const int64_t j = stepOf(grid, b.lower);
-    if (j + 1 > grid.n) {
-        return false;
-    }
-    const ExactDifference e = sides.encloseExactly(grid.at(j), grid.at(j + 1));
-    return e.cannotFail && e.value.excludesZero();
-}
+// The scan's brackets with the runs of exact zeros decided: whole, or as their single zeros.
+struct DecidedRuns {
+    std::vector<RootBracket> brackets;
+    std::vector<SettledRun> settled;
+};
 
-// A run of exact zeros not told apart as a whole is its single roots, up to the store's size.
-std::vector<RootBracket> withShortRunsExpanded(const std::vector<RootBracket>& brackets,
-                                               const ScanGrid& grid) {
-    std::vector<RootBracket> out;
-    for (const RootBracket& b : brackets) {
+DecidedRuns decideRuns(const DifferenceSource& sides, const ScanGrid& grid,
+                       const std::vector<RootBracket>& scanned) {
+    DecidedRuns out;
+    for (const RootBracket& b : scanned) {
         if (b.kind != BracketKind::ZeroRun) {
-            out.push_back(b);
+            out.brackets.push_back(b);
             continue;
         }
-        for (int64_t j = b.first; j <= b.last && static_cast<int>(out.size()) < MaxBrackets; ++j) {
-            out.push_back({grid.at(j), grid.at(j), BracketKind::ExactZero, j, j});
+        const std::optional<FindingKind> kind =
+            b.last - b.first + 1 >= ShortestZeroRun ? runKind(sides, b) : std::nullopt;
+        if (kind) {
+            out.settled.push_back({b.first, b.last, *kind});
+            continue;
         }
-    }
-    if (static_cast<int>(out.size()) > MaxBrackets) {
-        out.resize(MaxBrackets);
+        for (int64_t j = b.first; j <= b.last; ++j) {
+            out.brackets.push_back({grid.at(j), grid.at(j), BracketKind::ExactZero, j, j});
+        }
     }
     return out;
 }
 
-std::vector<Stretch> merged(std::vector<Stretch> stretches) {
-    std::sort(stretches.begin(), stretches.end(),
-              [](const Stretch& a, const Stretch& b) { return a.lower < b.lower; });
-    std::vector<Stretch> out;
-    for (const Stretch& s : stretches) {
-        if (!out.empty() && out.back().upper >= s.lower) {
-            out.back().upper = std::max(out.back().upper, s.upper);
-        } else {
-            out.push_back(s);
+// The steps up to upTo in parts of PartSteps, each with what the scan found there.
+std::vector<PartWork> partsOf(const ScanGrid& grid, int64_t upTo, const DecidedRuns& runs,
+                              const std::vector<PassedRun>& passed) {
+    std::vector<PartWork> parts;
+    size_t b = 0;
+    size_t p = 0;
+    for (int64_t from = 0; from < upTo || parts.empty(); from += PartSteps) {
+        PartWork part{from, std::min(upTo, from + PartSteps), {}, {}, {}};
+        const long double end = part.to == grid.n ? INFINITY : grid.at(part.to);
+        for (; b < runs.brackets.size() && runs.brackets[b].lower < end; ++b) {
+            part.brackets.push_back(runs.brackets[b]);
         }
+        while (p < passed.size() && passed[p].last <= part.from) {
+            ++p;
+        }
+        for (size_t q = p; q < passed.size() && passed[q].first < part.to; ++q) {
+            part.passed.push_back(passed[q]);
+        }
+        for (const SettledRun& run : runs.settled) {
+            if (run.first < part.to && run.last > part.from) {
+                part.settled.push_back(run);
+            }
+        }
+        parts.push_back(std::move(part));
     }
-    return out;
+    return parts;
+}
+
+// The request's progress over its two phases as one run of the display: the scan's grid points
+// first, then the steps searched. The display counts both, in units of two steps where their
+// sum exceeds an int.
+class RequestProgress final : public ProgressReporter {
+public:
+    RequestProgress(ProgressReporter& display, int64_t steps)
+        : display_(display), steps_(steps), shift_(2 * steps > INT_MAX ? 1 : 0) {
+        display_.setTotalSteps(units(2 * steps_));
+        display_.setProgress(0);
+    }
+
+    void setTotalSteps(int) override {}
+    void setProgress(int done) override { display_.setProgress(units(done)); }
+    bool wasCancelled() override { return display_.wasCancelled(); }
+    void reset() override {}
+    void whileWaiting() override { display_.whileWaiting(); }
+
+    void searched(int64_t steps) { display_.setProgress(units(steps_ + steps)); }
+    void end() {
+        display_.setProgress(units(2 * steps_));
+        display_.reset();
+    }
+
+private:
+    int units(int64_t steps) const { return static_cast<int>(steps >> shift_); }
+
+    ProgressReporter& display_;
+    const int64_t steps_;
+    const int shift_;
+};
+
+bool isRootLike(const Finding& f) {
+    return f.kind == FindingKind::Root || f.kind == FindingKind::Identity ||
+           f.kind == FindingKind::Plateau || f.kind == FindingKind::Undecided;
 }
 
 } // namespace
 
 SearchOutcome searchEquation(const DifferenceSource& sides, const ScanGrid& grid,
                              ProgressReporter* progress, const ParallelScanOptions& options) {
-    const ScanOutcome scan = scanGridForRoots(sides, grid, progress, options);
-    SearchOutcome out{{}, scan.cancelled, scan.lastX, false, 0, {}, false};
+    const bool display = progress != nullptr && grid.n > ProgressThreshold;
+    std::optional<RequestProgress> phases;
+    if (display) {
+        phases.emplace(*progress, grid.n);
+    }
+    const ScanOutcome scan = scanGridForRoots(sides, grid, phases ? &*phases : nullptr, options);
+    SearchOutcome out;
+    out.lastX = scan.lastX;
     if (scan.cancelled) {
-        std::vector<RootBracket> found;
-        std::copy_if(scan.brackets.begin(), scan.brackets.end(), std::back_inserter(found),
-                     [](const RootBracket& b) { return b.kind != BracketKind::Undecided; });
-        out.brackets = withShortRunsExpanded(found, grid);
+        // The scan's sign changes and zeros so far, to be refined as they stand.
+        for (const RootBracket& b : scan.brackets) {
+            if (b.kind == BracketKind::SignChange || b.kind == BracketKind::ExactZero ||
+                b.kind == BracketKind::SteepRoot || b.kind == BracketKind::Border) {
+                out.findings.push_back({b.lower, b.upper, FindingKind::Root, Certainty::Evaluated});
+            }
+        }
+        out.cancelled = true;
+        out.scanCancelled = true;
+        out.reached = scan.lastX;
+        if (phases) {
+            phases->end();
+        }
         return out;
     }
-    out.capReached = static_cast<int>(scan.brackets.size()) >= MaxBrackets;
     int64_t upTo = grid.n;
-    if (out.capReached) {
+    if (static_cast<int>(scan.brackets.size()) >= MaxBrackets) {
+        out.capReached = true;
         out.listedUpTo = scan.brackets.back().upper;
         upTo = std::min(grid.n, stepOf(grid, out.listedUpTo) + 1);
     }
 
-    std::vector<RootBracket> scanned = scan.brackets;
-    std::vector<SettledRun> settled;
-    std::vector<Stretch> open;
-    for (RootBracket& b : scanned) {
-        if (b.kind == BracketKind::ZeroRun && b.last - b.first + 1 >= ShortestZeroRun) {
-            b.kind = runKind(sides, b);
-            if (b.kind != BracketKind::ZeroRun) {
-                settled.push_back({b.first, b.last});
+    const DecidedRuns runs = decideRuns(sides, grid, scan.brackets);
+    const std::vector<PartWork> parts = partsOf(grid, upTo, runs, scan.passed);
+    std::vector<std::optional<PartOutcome>> outcomes(parts.size());
+    std::atomic<int64_t> stepsDone{0};
+    const size_t done = runParts(
+        parts.size(), options.threads,
+        [&](size_t k, const std::atomic<bool>& stop) {
+            outcomes[k] = searchPart(sides, grid, parts[k], stop, stepsDone);
+            return !outcomes[k]->stopped;
+        },
+        [&](size_t) {
+            if (!phases) {
+                return true;
             }
-        } else if (b.kind == BracketKind::Undecided) {
-            open.push_back({b.lower, b.upper});
-        }
-    }
+            phases->searched(stepsDone.load(std::memory_order_relaxed));
+            phases->whileWaiting();
+            if (phases->wasCancelled()) {
+                out.cancelled = true;
+                return false;
+            }
+            return true;
+        });
 
-    const HiddenFindings hidden =
-        searchHiddenRoots(sides, grid, upTo, settled, open, progress, options.threads);
-    out.cancelled = hidden.stopped;
-    std::vector<RootBracket> found;
-    for (const RootBracket& b : scanned) {
-        const bool dropped = b.kind == BracketKind::Undecided ||
-                             (b.kind == BracketKind::Border && underflowOnly(sides, grid, b)) ||
-                             insideOwnedStep(grid, hidden.ownedSteps, b);
-        if (!dropped) {
-            found.push_back(b);
+    std::vector<Mark> marks;
+    bool complete = true;
+    for (size_t k = 0; k < done; ++k) {
+        marks.insert(marks.end(), outcomes[k]->marks.begin(), outcomes[k]->marks.end());
+        complete = complete && outcomes[k]->complete && outcomes[k]->proven;
+    }
+    if (done < parts.size()) {
+        // The part the cancel stopped counts up to where it came.
+        out.cancelled = true;
+        out.reached = grid.at(parts[done].from);
+        if (const std::optional<PartOutcome>& stopped = outcomes[done]) {
+            marks.insert(marks.end(), stopped->marks.begin(), stopped->marks.end());
+            out.reached = stopped->reached;
         }
     }
-    for (const RootBracket& b : hidden.roots) {
-        if (!out.capReached || b.lower <= out.listedUpTo) {
-            found.push_back(b);
+    out.findings = findingsOf(marks, sides);
+
+    // The list ends after its MaxBrackets-th root.
+    int roots = 0;
+    for (size_t i = 0; i < out.findings.size(); ++i) {
+        if (out.findings[i].kind == FindingKind::Root && ++roots == MaxBrackets) {
+            const bool more =
+                std::any_of(out.findings.begin() + static_cast<long>(i) + 1, out.findings.end(),
+                            [](const Finding& f) { return f.kind == FindingKind::Root; });
+            if (more) {
+                out.capReached = true;
+                out.listedUpTo = out.findings[i].upper;
+                out.findings.resize(i + 1);
+            }
+            break;
         }
     }
-    // In order, each is added at the list's end.
-    std::stable_sort(found.begin(), found.end(), [](const RootBracket& a, const RootBracket& b) {
-        return a.lower < b.lower || (a.lower == b.lower && a.upper < b.upper);
-    });
-    BracketList list(MaxBrackets);
-    for (const RootBracket& b : found) {
-        list.add(b);
+    out.provenNoRoot = !out.cancelled && !out.capReached && complete &&
+                       std::none_of(out.findings.begin(), out.findings.end(), isRootLike);
+    if (phases) {
+        phases->end();
     }
-    out.brackets = withShortRunsExpanded(list.brackets(), grid);
-    out.undecided = merged(hidden.undecided);
-    out.provenNoRoot =
-        hidden.complete && out.undecided.empty() && out.brackets.empty() && !out.capReached;
     return out;
 }

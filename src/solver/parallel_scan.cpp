@@ -1,20 +1,15 @@
 #include "solver/bracket_scan.h"
 
 #include "solver/event_analysis.h"
+#include "solver/part_pool.h"
 #include "solver/sign_change_tracker.h"
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 namespace {
 
-// The waiting thread wakes this often to report progress and ask for a cancel.
-constexpr std::chrono::milliseconds PollInterval(20);
 // A chunk keeps its first grid point and its first two valid points for the join.
 constexpr int HeadSize = 3;
 
@@ -26,11 +21,11 @@ struct GridSample {
 // What one chunk of the grid found on its own. The places that involve points before the
 // chunk are found when the chunks are joined in order, from the chunk's first points.
 struct ChunkResult {
-    bool done = false;
     GridSample head[HeadSize];
     int headCount = 0;
     SignChangeTracker tracker;
     BracketList brackets{MaxBrackets};
+    std::vector<PassedRun> passed;
 };
 
 // The scan state carried from chunk to chunk while they are joined in the order of x.
@@ -52,8 +47,13 @@ public:
         for (const RootBracket& bracket : chunk.brackets.brackets()) {
             store_.add(bracket);
         }
-        chunk.brackets = BracketList(MaxBrackets);
+        if (!store_.full()) {
+            passed_.insert(passed_.end(), chunk.passed.begin(), chunk.passed.end());
+        }
+        chunk = ChunkResult{};
     }
+
+    std::vector<PassedRun> takePassed() { return std::move(passed_); }
 
     bool full() const { return store_.full(); }
 
@@ -61,6 +61,7 @@ private:
     SignChangeTracker tracker_;
     EventAnalysis analysis_;
     BracketList& store_;
+    std::vector<PassedRun> passed_;
 };
 
 // Scans one chunk: feeds its points to a tracker of its own and keeps the first ones for the
@@ -123,6 +124,7 @@ private:
                     return false;
                 }
                 tracker_.skipFailedRun(to);
+                result_.passed.push_back({from, to, PassedRun::Failing});
                 pending_ = to + 1;
                 return true;
             }
@@ -132,6 +134,7 @@ private:
                     return false;
                 }
                 tracker_.skipValidRun(to - 1, to, sides_.at(grid_.at(to)).d);
+                result_.passed.push_back({from, to, PassedRun::Empty});
                 pending_ = to + 1;
                 return true;
             }
@@ -174,6 +177,7 @@ private:
     int64_t saved_[Levels] = {};
 };
 
+// The chunks of the grid, scanned on the workers of a part pool.
 class ParallelScan {
 public:
     ParallelScan(const DifferenceSource& sides, const ScanGrid& grid,
@@ -184,83 +188,43 @@ public:
 
     size_t chunkCount() const { return chunks_.size(); }
 
-    // Takes chunks in order until none is left or a stop is requested.
-    void work() {
-        for (;;) {
-            const size_t k = next_.fetch_add(1);
-            if (k >= chunks_.size() || stop_.load(std::memory_order_relaxed)) {
-                return;
-            }
-            const int64_t from = chunkStart(k);
-            const int64_t to = std::min(grid_.n, from + chunkSize_ - 1);
-            const bool completed = scanChunk(from, to, chunks_[k]);
-            {
-                const std::lock_guard lock(mutex_);
-                chunks_[k].done = completed;
-                if (completed) {
-                    pointsDone_ += to - from + 1;
-                }
-            }
-            changed_.notify_one();
-            if (!completed) {
-                return;
-            }
+    // Scans chunk k; false when stopped.
+    bool scan(size_t k, const std::atomic<bool>& stop) {
+        const int64_t from = chunkStart(k);
+        const int64_t to = std::min(grid_.n, from + chunkSize_ - 1);
+        ChunkResult& result = chunks_[k];
+        ChunkScanner scanner(sides_, grid_, result, stop);
+        const bool completed = prune_ ? scanner.pruned(from, to) : scanner.evaluate(from, to);
+        scanner.finish();
+        if (completed) {
+            pointsDone_.fetch_add(to - from + 1, std::memory_order_relaxed);
         }
+        return completed;
     }
 
-    // Joins the finished chunks that follow the joined ones; false once all are joined.
-    bool joinFinished(Joiner& joiner) {
-        for (;;) {
-            {
-                const std::lock_guard lock(mutex_);
-                if (joined_ == chunks_.size() || !chunks_[joined_].done) {
-                    return joined_ < chunks_.size();
-                }
-            }
+    // Joins the chunks up to `upTo` (exclusive) that follow the joined ones.
+    void joinUpTo(size_t upTo, Joiner& joiner) {
+        for (; joined_ < upTo; ++joined_) {
             joiner.join(chunks_[joined_], chunkStart(joined_));
-            ++joined_;
         }
     }
 
-    // Waits until a chunk finishes or the poll interval passes.
-    void wait() {
-        std::unique_lock lock(mutex_);
-        changed_.wait_for(lock, PollInterval,
-                          [this] { return joined_ == chunks_.size() || chunks_[joined_].done; });
-    }
-
-    int64_t pointsDone() {
-        const std::lock_guard lock(mutex_);
-        return pointsDone_;
-    }
+    int64_t pointsDone() const { return pointsDone_.load(std::memory_order_relaxed); }
 
     // Grid index of the last point of the joined chunks.
     int64_t joinedUpTo() const {
         return std::min(grid_.n, static_cast<int64_t>(joined_) * chunkSize_);
     }
 
-    void stop() { stop_.store(true); }
-
 private:
     int64_t chunkStart(size_t k) const { return 1 + static_cast<int64_t>(k) * chunkSize_; }
-
-    bool scanChunk(int64_t from, int64_t to, ChunkResult& result) const {
-        ChunkScanner scanner(sides_, grid_, result, stop_);
-        const bool completed = prune_ ? scanner.pruned(from, to) : scanner.evaluate(from, to);
-        scanner.finish();
-        return completed;
-    }
 
     const DifferenceSource& sides_;
     const ScanGrid grid_;
     const int64_t chunkSize_;
     const bool prune_;
     std::vector<ChunkResult> chunks_;
-    std::atomic<size_t> next_{0};
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    int64_t pointsDone_ = 0;
+    std::atomic<int64_t> pointsDone_{0};
     size_t joined_ = 0;
 };
 
@@ -299,13 +263,6 @@ public:
     void reset() override {}
 };
 
-int workerCount(const ParallelScanOptions& options) {
-    if (options.threads > 0) {
-        return options.threads;
-    }
-    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-}
-
 } // namespace
 
 ScanOutcome scanGridForRoots(const DifferenceSource& sides, const ScanGrid& grid,
@@ -324,48 +281,33 @@ ScanOutcome scanGridForRoots(const DifferenceSource& sides, const ScanGrid& grid
     BracketList store(MaxBrackets);
     Joiner joiner(sides, grid, store, first);
     ParallelScan scan(sides, grid, options);
-    const int workers = workerCount(options);
+    NoProgress none;
+    const int interval = useProgress ? progressInterval(n, grid.stepsPerUnit) : 1;
+    ProgressSteps steps(useProgress ? *progress : none, interval);
     bool cancelled = false;
-
-    if (!useProgress && (workers == 1 || scan.chunkCount() == 1)) {
-        scan.work();
-        scan.joinFinished(joiner);
-    } else {
-        std::vector<std::thread> threads;
-        threads.reserve(static_cast<size_t>(workers));
-        for (int i = 0; i < workers; ++i) {
-            threads.emplace_back([&scan] { scan.work(); });
-        }
-        NoProgress none;
-        const int interval = useProgress ? progressInterval(n, grid.stepsPerUnit) : 1;
-        ProgressSteps steps(useProgress ? *progress : none, interval);
-        // The display is asked at least once, however soon the workers finish.
-        for (;;) {
-            const bool more = scan.joinFinished(joiner) && !joiner.full();
+    // The display is asked at least once, however soon the workers finish.
+    runParts(
+        scan.chunkCount(), options.threads,
+        [&scan](size_t k, const std::atomic<bool>& stop) { return scan.scan(k, stop); },
+        [&](size_t doneInOrder) {
+            scan.joinUpTo(doneInOrder, joiner);
             if (useProgress) {
                 steps.advanceTo(scan.pointsDone());
                 if (steps.cancelledWhileWaiting()) {
                     cancelled = true;
-                    break;
+                    return false;
                 }
             }
-            if (!more) {
-                break;
-            }
-            scan.wait();
-        }
-        scan.stop();
-        for (std::thread& thread : threads) {
-            thread.join();
-        }
-        if (useProgress && !cancelled) {
-            steps.advanceTo(n);
-        }
+            return !joiner.full();
+        });
+    if (useProgress && !cancelled) {
+        steps.advanceTo(n);
     }
 
     if (useProgress) {
         progress->setProgress(n);
         progress->reset();
     }
-    return {store.brackets(), cancelled, grid.at(cancelled ? scan.joinedUpTo() : n)};
+    return {store.brackets(), cancelled, grid.at(cancelled ? scan.joinedUpTo() : n),
+            joiner.takePassed()};
 }

@@ -3,8 +3,6 @@
 #include "solver/side_difference.h"
 #include "solver/sign_change_narrowing.h"
 
-#include <optional>
-
 // Refines the sign-change bracket [lower, upper] of d: narrowed to a root, or found to be
 // a pole, a jump or no sign change at all.
 NarrowedSignChange refineSignChange(const DifferenceSource& sides, long double lower,
@@ -14,18 +12,3 @@ NarrowedSignChange refineSignChange(const DifferenceSource& sides, long double l
 // no root; the result is then not a root.
 long double refineBracket(const DifferenceSource& sides, long double XL, long double XR,
                           bool& Fehler);
-
-// The root a bracket of the scan stands for: a settled one (lower == upper) as it stands, a
-// sign change as refine(lower, upper, Fehler) gives it, none when Fehler comes back true.
-template <class Refine>
-std::optional<long double> settleBracket(long double lower, long double upper, Refine refine) {
-    if (lower == upper) {
-        return lower;
-    }
-    bool Fehler = false;
-    const long double root = refine(lower, upper, Fehler);
-    if (Fehler) {
-        return std::nullopt;
-    }
-    return root;
-}

@@ -4,11 +4,11 @@
 #include "reference_scan.h"
 #include "solver/equation_search.h"
 #include "solver/root_refinement.h"
+#include "solver/settle_roots.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <sstream>
 
 void RootSearchTest::setEquation(std::string_view left, std::string_view right) {
@@ -29,23 +29,33 @@ std::vector<Bracket> RootSearchTest::scanWith(int a, int b, long double stepsPer
     return brackets;
 }
 
-std::vector<long double> RootSearchTest::solveWith(int a, int b, long double stepsPerUnit) {
+std::vector<long double> RootSearchTest::solveWith(int a, int b, long double stepsPerUnit,
+                                                   const ParallelScanOptions& options) {
+    search_ = searchEquation(sides_, makeGrid(a, b, stepsPerUnit), nullptr, options);
+    findings_ = settleRoots(
+                    search_.findings,
+                    [this](long double lower, long double upper, bool& Fehler) {
+                        return refineBracket(sides_, lower, upper, Fehler);
+                    },
+                    [] { return true; }, [] {})
+                    .findings;
     std::vector<long double> roots;
-    search_ = searchEquation(sides_, makeGrid(a, b, stepsPerUnit), nullptr);
-    for (const RootBracket& bracket : search_.brackets) {
-        if (bracket.kind == BracketKind::Identity || bracket.kind == BracketKind::Plateau) {
-            continue;
-        }
-        const std::optional<long double> root =
-            settleBracket(bracket.lower, bracket.upper,
-                          [this](long double lower, long double upper, bool& Fehler) {
-                              return refineBracket(sides_, lower, upper, Fehler);
-                          });
-        if (root) {
-            roots.push_back(*root);
+    for (const Finding& f : findings_) {
+        if (f.kind == FindingKind::Root) {
+            roots.push_back(f.lower);
         }
     }
     return roots;
+}
+
+std::vector<Finding> RootSearchTest::findingsOf(FindingKind kind) const {
+    std::vector<Finding> found;
+    for (const Finding& f : findings_) {
+        if (f.kind == kind) {
+            found.push_back(f);
+        }
+    }
+    return found;
 }
 
 namespace {

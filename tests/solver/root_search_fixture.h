@@ -33,13 +33,16 @@ protected:
                                   ScanPath path = ScanPath::Parallel,
                                   const ParallelScanOptions& options = {});
 
-    // Searches as the equation page does, then settles every bracket: a zero bracket is a
-    // root as it stands, the others are refined and dropped when the refinement fails. Runs
-    // of exact zeros are left out.
-    std::vector<long double> solveWith(int a, int b, long double stepsPerUnit);
+    // Searches as the equation page does, then settles every root: a settled one as it stands,
+    // a sign change refined and dropped when the refinement fails. Returns the roots.
+    std::vector<long double> solveWith(int a, int b, long double stepsPerUnit,
+                                       const ParallelScanOptions& options = {});
 
-    // The outcome of the last solveWith.
+    // The outcome of the last solveWith, and its findings with every root settled.
     const SearchOutcome& lastSearch() const { return search_; }
+    const std::vector<Finding>& lastFindings() const { return findings_; }
+    // The findings of one kind of the last solveWith.
+    std::vector<Finding> findingsOf(FindingKind kind) const;
 
     // The outcome of the last scanWith.
     const ScanOutcome& lastScan() const { return last_; }
@@ -52,6 +55,7 @@ private:
     ReferenceSides reference_;
     ScanOutcome last_{};
     SearchOutcome search_{};
+    std::vector<Finding> findings_;
 };
 
 // The same brackets (count, order, kinds, every end to the last bit) and the same end.

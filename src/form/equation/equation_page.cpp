@@ -21,6 +21,7 @@
 #include "examples/equation_texts.h"
 #include "form/equation/equation_progress.h"
 #include "form/equation/equation_state.h"
+#include "form/equation/result_lines.h"
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
 #include "form/window/departure_line.h"
@@ -29,6 +30,7 @@
 #include "interpreter/round.h"
 #include "solver/equation_search.h"
 #include "solver/root_refinement.h"
+#include "solver/settle_roots.h"
 
 int MitteWert;
 int DeltaWert;
@@ -46,70 +48,16 @@ namespace {
 // Grid steps per unit of the two step buttons.
 constexpr long double HundredthSteps = 100;
 constexpr long double ThousandthSteps = 1000;
-// Printed roots are rounded to this many decimal places.
-constexpr double RootDecimals = 10;
 const char* const ClosingLine =
     "-----------------------------------------------------------------------";
 
 // Each example is solved on the current centre with this half-width.
 constexpr int BeispielDeltaWert = 1000;
 
-// The sides the scan and the refinements of the last request run on.
+// The sides the search and the refinements of the last request run on, and what the search
+// found.
 EquationSides equationSides;
-
-// The line "X<r> = <root>" with the decimal point, whatever the numeric locale.
-QString resultLine(int r, long double root) {
-    return QString::fromStdString(formatInCLocale("X%d = % .10Lg", r, root));
-}
-
-// An x in the lines about stretches, rounded as the roots are.
-QString place(long double x) {
-    return QString::fromStdString(formatNumber("%.10Lg", Round(x, RootDecimals)));
-}
-
-// The one line of a run of exact zeros at three or more grid points.
-QString runLine(BracketKind kind, long double from, long double to) {
-    return (kind == BracketKind::Identity
-                ? Form1::tr("Jedes x von %1 bis %2 löst die Gleichung")
-                : Form1::tr("Gleich im Rahmen der Rechengenauigkeit: x von %1 bis %2"))
-        .arg(place(from), place(to));
-}
-
-// At most this many lines name the stretches the search could not decide.
-constexpr std::size_t UndecidedLines = 3;
-
-// The lines before the closing line that say what the list does not cover.
-QStringList coverageLines(const SearchNotes& notes, bool refinementCancelled, long double reached) {
-    QStringList lines;
-    if (refinementCancelled) {
-        lines << Form1::tr("Abgebrochen: die Liste reicht bis x = %1").arg(place(reached));
-        return lines;
-    }
-    if (notes.capReached) {
-        lines << Form1::tr("Nur die ersten %1 Nullstellen: die Liste reicht bis x = %2")
-                     .arg(MaxBrackets)
-                     .arg(place(notes.listedUpTo));
-    }
-    // Stretches whose gap does not show in the printed places read as one.
-    std::vector<std::pair<QString, QString>> stretches;
-    for (const Stretch& s : notes.undecided) {
-        const QString from = place(s.lower);
-        if (!stretches.empty() && stretches.back().second == from) {
-            stretches.back().second = place(s.upper);
-        } else {
-            stretches.emplace_back(from, place(s.upper));
-        }
-    }
-    for (std::size_t i = 0; i < stretches.size() && i < UndecidedLines; ++i) {
-        // The last line takes in all the stretches left.
-        const QString& to = i + 1 == UndecidedLines ? stretches.back().second : stretches[i].second;
-        lines << Form1::tr("Nicht entschieden: x von %1 bis %2").arg(stretches[i].first, to);
-    }
-    if (notes.provenNoRoot) {
-        lines << Form1::tr("Keine Nullstelle im Intervall");
-    }
-    return lines;
-}
+SearchOutcome lastSearch;
 
 // "<left> = <right>" of the compiled texts, both whole.
 QString headingLine() {
@@ -196,46 +144,30 @@ void Form1::istGleichSlot() {
             refinementProgress.reset();
         }
         Ergebnisse_ListBox->addItem(
-            tr("Abgebrochen: gesucht bis x = %1").arg(place(searchNotes.lastX)));
+            tr("Abgebrochen: gesucht bis x = %1")
+                .arg(QString::fromStdString(formatNumber("%.10Lg", Round(lastSearch.lastX, 10)))));
         Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
         showNewestLine(Ergebnisse_ListBox);
         return;
     }
 
+    const SettledFindings settled = settleRoots(
+        lastSearch.findings,
+        [this](long double lower, long double upper, bool& Fehler) {
+            return X_Regula_Falsi(lower, upper, Fehler);
+        },
+        [] { return work; },
+        [&] {
+            if (refinementShowsProgress) {
+                if (refinementProgress.wasCancelled()) {
+                    work = false;
+                }
+                ++Inc_porgressDialog;
+                refinementProgress.setProgress(Inc_porgressDialog);
+            }
+        });
     Ergebnisse_ListBox->addItem(QStringLiteral(" "));
-    int r = 0;
-    long double reached = MinX;
-    for (int i = 1; i <= h; ++i) {
-        const bool run =
-            bracketKinds[i] == BracketKind::Identity || bracketKinds[i] == BracketKind::Plateau;
-        const std::optional<long double> root =
-            run ? std::nullopt
-                : settleBracket(XL[i], XR[i],
-                                [this](long double lower, long double upper, bool& Fehler) {
-                                    return X_Regula_Falsi(lower, upper, Fehler);
-                                });
-        if (!work) {
-            break;
-        }
-        reached = XR[i];
-        if (run) {
-            Ergebnisse_ListBox->addItem(runLine(bracketKinds[i], XL[i], XR[i]));
-        } else if (root) {
-            ++r;
-            Ergebnisse_ListBox->addItem(resultLine(r, Round(*root, RootDecimals)));
-            if (porgressDialog->isVisible()) {
-                showNewestLine(Ergebnisse_ListBox);
-            }
-        }
-        if (refinementShowsProgress) {
-            if (refinementProgress.wasCancelled()) {
-                work = false;
-            }
-            ++Inc_porgressDialog;
-            refinementProgress.setProgress(Inc_porgressDialog);
-        }
-    }
-    Ergebnisse_ListBox->addItems(coverageLines(searchNotes, !work, reached));
+    Ergebnisse_ListBox->addItems(resultLines(lastSearch, settled));
     Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
     showNewestLine(Ergebnisse_ListBox);
     if (refinementShowsProgress) {
@@ -246,10 +178,12 @@ void Form1::istGleichSlot() {
 int Form1::X_ungefaehr(int a, int b) {
     const ScanGrid grid = makeGrid(a, b, Schrittweite);
     if (!porgressDialog) {
-        return keepSearchOutcome(searchEquation(equationSides, grid, nullptr));
+        lastSearch = searchEquation(equationSides, grid, nullptr);
+    } else {
+        DialogProgress progress(porgressDialog);
+        lastSearch = searchEquation(equationSides, grid, &progress);
     }
-    DialogProgress progress(porgressDialog);
-    return keepSearchOutcome(searchEquation(equationSides, grid, &progress));
+    return keepSearchOutcome(lastSearch);
 }
 
 long double Form1::X_Regula_Falsi(long double XL, long double XR, bool& Fehler) {

@@ -12,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "form/equation/equation_state.h"
 #include "form/graph/graph_frame.h"
 #include "form/graph/graph_sampling.h"
 #include "form/graph/graph_state.h"
@@ -20,6 +19,7 @@
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
 #include "form/window/departure_line.h"
+#include "form/window/formula_records.h"
 
 namespace {
 

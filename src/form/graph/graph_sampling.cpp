@@ -1,6 +1,6 @@
 #include "form/graph/graph_sampling.h"
 
-#include "form/equation/equation_state.h"
+#include "form/window/formula_records.h"
 #include "solver/equation_sides.h"
 
 namespace {

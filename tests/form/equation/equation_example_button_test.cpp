@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
@@ -52,7 +53,7 @@ private slots:
     void firstClickLoadsAndSolvesExampleOne();
     void exampleKeepsTheCentreAndSetsTheHalfWidth();
     void clicksRunThroughTheCatalogueAndWrap();
-    void tangentExampleFindsEveryRootAndNoPole();
+    void tangentExampleFindsEveryRootAndNamesThePoles();
 };
 
 void EquationExampleButtonTest::init() {
@@ -119,7 +120,7 @@ void EquationExampleButtonTest::clicksRunThroughTheCatalogueAndWrap() {
     QCOMPARE(roots(lines(form->Ergebnisse_ListBox)).size(), 2);
 }
 
-void EquationExampleButtonTest::tangentExampleFindsEveryRootAndNoPole() {
+void EquationExampleButtonTest::tangentExampleFindsEveryRootAndNamesThePoles() {
     for (int click = 1; click <= 20; ++click) {
         clickExample();
     }
@@ -127,13 +128,21 @@ void EquationExampleButtonTest::tangentExampleFindsEveryRootAndNoPole() {
     QCOMPARE(form->GleichLinks_LineEdit->text(), "tan(x)");
     const QStringList all = lines(form->Ergebnisse_ListBox);
     const QStringList block = all.mid(all.lastIndexOf("tan(x) = 0.5"));
-    QCOMPARE(block.size(), 3 + 637 + 1);
+    QCOMPARE(block.size(), 3 + 637 + 1 + 1);
     QCOMPARE(block.last(), Closing);
+    const double pi = std::acos(-1.0);
+    // The poles at (k + 1/2) pi, k = -318 ... 317, in one line.
+    const QString poles = block[block.size() - 2];
+    static const QRegularExpression polesLine(
+        QStringLiteral("^636 Polstellen von x = (\\S+) bis (\\S+)$"));
+    const QRegularExpressionMatch match = polesLine.match(poles);
+    QVERIFY2(match.hasMatch(), qPrintable(poles));
+    QVERIFY(std::fabs(match.captured(1).toDouble() - (-318 + 0.5) * pi) < 1e-6);
+    QVERIFY(std::fabs(match.captured(2).toDouble() - (317 + 0.5) * pi) < 1e-6);
 
     // tan x = 0.5 at x = atan(0.5) + k pi; those in [-1000, 1000] have k = -318 ... 318.
     const QList<double> found = roots(block);
     QCOMPARE(found.size(), 637);
-    const double pi = std::acos(-1.0);
     for (int i = 0; i < found.size(); ++i) {
         const double expected = std::atan(0.5) + (i - 318) * pi;
         // Ten significant digits of a value below 1000 are good to 5e-7.

@@ -164,12 +164,28 @@ void ExampleCatalogueTest::example() {
     QCOMPARE(lines.at(2), QStringLiteral(" "));
     QCOMPARE(lines.last(), QString(71, QLatin1Char('-')));
 
+    // The roots, a plateau's line among them; then the poles and gaps the search named. Every
+    // example is decided throughout.
+    static const QRegularExpression named(QStringLiteral(
+        "^(Polstelle bei x = \\S+|\\d+ Polstellen von x = \\S+ bis \\S+|Definitionslücke bei "
+        "x = \\S+|\\d+ Definitionslücken von x = \\S+ bis \\S+)$"));
+    static const QRegularExpression plateau(
+        QStringLiteral("^Gleich im Rahmen der Rechengenauigkeit: x von \\S+ bis \\S+$"));
     std::vector<long double> printed;
+    bool pointsNamed = false;
     for (int row = 3; row < lines.size() - 1; ++row) {
-        const ParsedResult result = parseResult(lines.at(row));
-        QVERIFY2(result.ok,
-                 qPrintable(QStringLiteral("unreadable line \"%1\"").arg(lines.at(row))));
-        QCOMPARE(result.number, row - 2);
+        const QString& line = lines.at(row);
+        if (named.match(line).hasMatch()) {
+            pointsNamed = true;
+            continue;
+        }
+        if (plateau.match(line).hasMatch() && !pointsNamed) {
+            continue;
+        }
+        const ParsedResult result = parseResult(line);
+        QVERIFY2(result.ok && !pointsNamed,
+                 qPrintable(QStringLiteral("unreadable line \"%1\"").arg(line)));
+        QCOMPARE(result.number, static_cast<int>(printed.size()) + 1);
         printed.push_back(result.value);
     }
     QVERIFY2(static_cast<int>(printed.size()) == expected->rootCount,

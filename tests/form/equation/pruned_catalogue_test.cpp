@@ -1,16 +1,16 @@
 // The catalogue clicked through the real window at step 0.001, where the scan passes over the
-// stretches its enclosures prove empty: every printed line must be the line the scan of every
+// stretches its enclosures prove empty: every printed root must be the root the scan of every
 // grid point gives, refined and printed alike.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 
 #include <cstdio>
 #include <memory>
-#include <optional>
 
 #include "equation_test_support.h"
 #include "form/equation/equation_state.h"
@@ -22,6 +22,21 @@
 #include "solver/root_refinement.h"
 
 namespace {
+
+// The lines of a block without those naming poles and gaps, which the search adds to what the
+// full scan's brackets give.
+QStringList withoutNamedPoints(const QStringList& block) {
+    static const QRegularExpression named(
+        QStringLiteral("^(Polstelle bei|\\d+ Polstellen von|Definitionslücke bei|\\d+ "
+                       "Definitionslücken von) x = "));
+    QStringList kept;
+    for (const QString& line : block) {
+        if (!named.match(line).hasMatch()) {
+            kept << line;
+        }
+    }
+    return kept;
+}
 
 // The lines of one request from the scan of every grid point.
 QStringList fullScanLines(const QString& left, const QString& right, int a, int b) {
@@ -35,13 +50,13 @@ QStringList fullScanLines(const QString& left, const QString& right, int a, int 
                       "", " "};
     int r = 0;
     for (const RootBracket& bracket : outcome.brackets) {
-        const std::optional<long double> root = settleBracket(
-            bracket.lower, bracket.upper, [&sides](long double lo, long double hi, bool& fehler) {
-                return refineBracket(sides, lo, hi, fehler);
-            });
-        if (root) {
+        bool fehler = false;
+        const long double root = bracket.lower == bracket.upper
+                                     ? bracket.lower
+                                     : refineBracket(sides, bracket.lower, bracket.upper, fehler);
+        if (!fehler) {
             char line[64];
-            std::snprintf(line, sizeof line, "X%d = % .10Lg", ++r, Round(*root, 10));
+            std::snprintf(line, sizeof line, "X%d = % .10Lg", ++r, Round(root, 10));
             lines << QString::fromLatin1(line);
         }
     }
@@ -66,7 +81,7 @@ void PrunedCatalogueTest::catalogueAtTheFineStepPrintsTheFullScansLines() {
     for (int example = 1; example <= 67; ++example) {
         const int before = form->Ergebnisse_ListBox->count();
         QTest::mouseClick(form->Beispiel_pushButton, Qt::LeftButton);
-        const QStringList shown = lines(form->Ergebnisse_ListBox).mid(before);
+        const QStringList shown = withoutNamedPoints(lines(form->Ergebnisse_ListBox).mid(before));
         const QStringList expected =
             fullScanLines(form->GleichLinks_LineEdit->text(), form->GleichRechts_LineEdit->text(),
                           form->Mitte_spinBox->value() - form->Delta_spinBox->value(),

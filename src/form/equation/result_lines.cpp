@@ -1,0 +1,150 @@
+#include "form/equation/result_lines.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "form/window/c_locale_format.h"
+#include "interpreter/round.h"
+#include "solver/printed_places.h"
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Form1", text);
+}
+
+// One x as the roots are printed: rounded to the printed places, as many significant digits.
+QString place(long double x) {
+    return QString::fromStdString(formatNumber("%.10Lg", Round(x, PrintedDecimals)));
+}
+
+// Poles or holes: one line each up to this many, else one line for all of them.
+constexpr std::size_t LinesPerKind = 10;
+// Undecided stretches: one line each up to this many, then one line for the rest.
+constexpr std::size_t UndecidedLines = 3;
+
+QString rootLine(int r, long double root) {
+    return QString::fromStdString(
+        formatInCLocale("X%d = % .10Lg", r, Round(root, PrintedDecimals)));
+}
+
+QString stretchLine(const char* text, const Finding& f) {
+    const auto [from, to] = stretchEnds(f.lower, f.upper);
+    return tr(text).arg(from, to);
+}
+
+// "Polstelle bei x = %1" for each, or one line for all of them.
+void addPoints(QStringList& lines, const std::vector<Finding>& points, const char* one,
+               const char* many) {
+    if (points.size() <= LinesPerKind) {
+        for (const Finding& f : points) {
+            lines << tr(one).arg(place(f.lower));
+        }
+        return;
+    }
+    const auto [from, to] = stretchEnds(points.front().lower, points.back().lower);
+    lines << tr(many).arg(points.size()).arg(from, to);
+}
+
+void addUndecided(QStringList& lines, const std::vector<Finding>& stretches) {
+    for (std::size_t i = 0; i < stretches.size() && i < UndecidedLines; ++i) {
+        lines << stretchLine(QT_TRANSLATE_NOOP("Form1", "Nicht entschieden: x von %1 bis %2"),
+                             stretches[i]);
+    }
+    if (stretches.size() > UndecidedLines) {
+        const auto [from, to] =
+            stretchEnds(stretches[UndecidedLines].lower, stretches.back().upper);
+        lines << tr(QT_TRANSLATE_NOOP(
+                        "Form1",
+                        "… und %1 weitere nicht entschiedene Stellen zwischen x = %2 und x = %3"))
+                     .arg(stretches.size() - UndecidedLines)
+                     .arg(from, to);
+    }
+}
+
+} // namespace
+
+std::pair<QString, QString> stretchEnds(long double from, long double to) {
+    // The decimals each end needs as roots are printed, the more of them for both.
+    const auto decimals = [](long double x) {
+        const std::string text = formatNumber("%.10Lf", Round(x, PrintedDecimals));
+        const std::size_t point = text.find('.');
+        const std::size_t last = text.find_last_not_of('0');
+        return point == std::string::npos || last <= point ? 0 : static_cast<int>(last - point);
+    };
+    const int places = std::max(decimals(from), decimals(to));
+    const QString a =
+        QString::fromStdString(formatInCLocale("%.*Lf", places, Round(from, PrintedDecimals)));
+    const QString b =
+        QString::fromStdString(formatInCLocale("%.*Lf", places, Round(to, PrintedDecimals)));
+    if (a != b) {
+        return {a, b};
+    }
+    // Ends closer than the printed places: as many significant digits as tell them apart.
+    for (int digits = PrintedDecimals + 1; digits < 21; ++digits) {
+        const QString c = QString::fromStdString(formatInCLocale("%.*Lg", digits, from));
+        const QString d = QString::fromStdString(formatInCLocale("%.*Lg", digits, to));
+        if (c != d) {
+            return {c, d};
+        }
+    }
+    return {a, b};
+}
+
+QStringList resultLines(const SearchOutcome& search, const SettledFindings& settled) {
+    QStringList lines;
+    std::vector<Finding> poles;
+    std::vector<Finding> holes;
+    std::vector<Finding> undecided;
+    int r = 0;
+    for (const Finding& f : settled.findings) {
+        switch (f.kind) {
+        case FindingKind::Root:
+            lines << rootLine(++r, f.lower);
+            break;
+        case FindingKind::Identity:
+            lines << stretchLine(
+                QT_TRANSLATE_NOOP("Form1", "Jedes x von %1 bis %2 löst die Gleichung"), f);
+            break;
+        case FindingKind::Plateau:
+            lines << stretchLine(
+                QT_TRANSLATE_NOOP("Form1",
+                                  "Gleich im Rahmen der Rechengenauigkeit: x von %1 bis %2"),
+                f);
+            break;
+        case FindingKind::Pole:
+            poles.push_back(f);
+            break;
+        case FindingKind::Hole:
+            holes.push_back(f);
+            break;
+        case FindingKind::Undecided:
+            undecided.push_back(f);
+            break;
+        }
+    }
+    addPoints(lines, poles, QT_TRANSLATE_NOOP("Form1", "Polstelle bei x = %1"),
+              QT_TRANSLATE_NOOP("Form1", "%1 Polstellen von x = %2 bis %3"));
+    addPoints(lines, holes, QT_TRANSLATE_NOOP("Form1", "Definitionslücke bei x = %1"),
+              QT_TRANSLATE_NOOP("Form1", "%1 Definitionslücken von x = %2 bis %3"));
+    if (settled.stopped || search.cancelled) {
+        const long double reached = settled.stopped ? settled.reached : search.reached;
+        lines << tr(QT_TRANSLATE_NOOP("Form1", "Abgebrochen: die Liste reicht bis x = %1"))
+                     .arg(place(reached));
+        return lines;
+    }
+    if (search.capReached) {
+        lines << tr(QT_TRANSLATE_NOOP("Form1",
+                                      "Nur die ersten %1 Nullstellen: die Liste reicht bis x = %2"))
+                     .arg(r)
+                     .arg(place(search.listedUpTo));
+    }
+    addUndecided(lines, undecided);
+    if (search.provenNoRoot) {
+        lines << tr(QT_TRANSLATE_NOOP("Form1", "Keine Nullstelle im Intervall"));
+    }
+    return lines;
+}
