@@ -569,6 +569,26 @@
 &lt;/body&gt;&lt;/html&gt;
 </translation>
     </message>
+    <message>
+        <source>… und %1 weitere nicht entschiedene Stellen zwischen x = %2 und x = %3</source>
+        <translation>… and %1 more undecided places between x = %2 and x = %3</translation>
+    </message>
+    <message>
+        <source>Polstelle bei x = %1</source>
+        <translation>Pole at x = %1</translation>
+    </message>
+    <message>
+        <source>%1 Polstellen von x = %2 bis %3</source>
+        <translation>%1 poles from x = %2 to %3</translation>
+    </message>
+    <message>
+        <source>Definitionslücke bei x = %1</source>
+        <translation>Gap in the domain at x = %1</translation>
+    </message>
+    <message>
+        <source>%1 Definitionslücken von x = %2 bis %3</source>
+        <translation>%1 gaps in the domain from x = %2 to %3</translation>
+    </message>
 </context>
 <context>
     <name>i18n</name>

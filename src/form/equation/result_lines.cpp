@@ -12,7 +12,7 @@
 
 namespace {
 
-QString tr(const char* text) {
+QString translated(const char* text) {
     return QCoreApplication::translate("Form1", text);
 }
 
@@ -33,7 +33,7 @@ QString rootLine(int r, long double root) {
 
 QString stretchLine(const char* text, const Finding& f) {
     const auto [from, to] = stretchEnds(f.lower, f.upper);
-    return tr(text).arg(from, to);
+    return translated(text).arg(from, to);
 }
 
 // "Polstelle bei x = %1" for each, or one line for all of them.
@@ -41,12 +41,12 @@ void addPoints(QStringList& lines, const std::vector<Finding>& points, const cha
                const char* many) {
     if (points.size() <= LinesPerKind) {
         for (const Finding& f : points) {
-            lines << tr(one).arg(place(f.lower));
+            lines << translated(one).arg(place(f.lower));
         }
         return;
     }
     const auto [from, to] = stretchEnds(points.front().lower, points.back().lower);
-    lines << tr(many).arg(points.size()).arg(from, to);
+    lines << translated(many).arg(points.size()).arg(from, to);
 }
 
 void addUndecided(QStringList& lines, const std::vector<Finding>& stretches) {
@@ -57,9 +57,10 @@ void addUndecided(QStringList& lines, const std::vector<Finding>& stretches) {
     if (stretches.size() > UndecidedLines) {
         const auto [from, to] =
             stretchEnds(stretches[UndecidedLines].lower, stretches.back().upper);
-        lines << tr(QT_TRANSLATE_NOOP(
-                        "Form1",
-                        "… und %1 weitere nicht entschiedene Stellen zwischen x = %2 und x = %3"))
+        lines << translated(
+                     QT_TRANSLATE_NOOP(
+                         "Form1",
+                         "… und %1 weitere nicht entschiedene Stellen zwischen x = %2 und x = %3"))
                      .arg(stretches.size() - UndecidedLines)
                      .arg(from, to);
     }
@@ -132,19 +133,20 @@ QStringList resultLines(const SearchOutcome& search, const SettledFindings& sett
               QT_TRANSLATE_NOOP("Form1", "%1 Definitionslücken von x = %2 bis %3"));
     if (settled.stopped || search.cancelled) {
         const long double reached = settled.stopped ? settled.reached : search.reached;
-        lines << tr(QT_TRANSLATE_NOOP("Form1", "Abgebrochen: die Liste reicht bis x = %1"))
+        lines << translated(QT_TRANSLATE_NOOP("Form1", "Abgebrochen: die Liste reicht bis x = %1"))
                      .arg(place(reached));
         return lines;
     }
     if (search.capReached) {
-        lines << tr(QT_TRANSLATE_NOOP("Form1",
-                                      "Nur die ersten %1 Nullstellen: die Liste reicht bis x = %2"))
+        lines << translated(
+                     QT_TRANSLATE_NOOP(
+                         "Form1", "Nur die ersten %1 Nullstellen: die Liste reicht bis x = %2"))
                      .arg(r)
                      .arg(place(search.listedUpTo));
     }
     addUndecided(lines, undecided);
     if (search.provenNoRoot) {
-        lines << tr(QT_TRANSLATE_NOOP("Form1", "Keine Nullstelle im Intervall"));
+        lines << translated(QT_TRANSLATE_NOOP("Form1", "Keine Nullstelle im Intervall"));
     }
     return lines;
 }
