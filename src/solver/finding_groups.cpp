@@ -48,9 +48,13 @@ public:
     Place(const std::vector<Mark>& marks, size_t first, size_t last, const DifferenceSource& sides)
         : marks_(marks), first_(first), last_(last), sides_(sides) {}
 
-    // The hole or pole, or the root, then the plateau where it shows.
+    // The hole or pole, or the root, then the plateau where it shows. A value where d is 0
+    // is a root, even where the sides fail beside it within what print tells apart, unless it
+    // lies on a plateau that shows.
     void addTo(std::vector<Finding>& out) const {
-        if (const std::optional<Finding> gap = gapFinding()) {
+        const bool zero = hasZero() && !plateauFinding();
+        const std::optional<Finding> gap = zero ? std::nullopt : gapFinding();
+        if (gap) {
             out.push_back(*gap);
         } else if (const std::optional<Finding> root = rootFinding()) {
             out.push_back(*root);
@@ -61,6 +65,12 @@ public:
     }
 
 private:
+    bool hasZero() const {
+        return std::any_of(
+            marks_.begin() + static_cast<long>(first_), marks_.begin() + static_cast<long>(last_),
+            [](const Mark& m) { return m.kind == Mark::Root && !m.bracket && m.size == 0; });
+    }
+
     // A failing value met from below and from above.
     std::optional<Finding> gapFinding() const {
         for (size_t i = first_; i + 1 < last_; ++i) {
@@ -91,6 +101,11 @@ private:
         if (flatSpan(false)) {
             if (const std::optional<long double> turn = slopeTurn(sides_, lower(), upper())) {
                 return Finding{*turn, *turn, FindingKind::Root, Certainty::Resolution};
+            }
+            // Over a plateau that shows in print, a root only where d crosses it: of one strict
+            // sign before it and the other after.
+            if (plateauFinding() && !crossed()) {
+                return std::nullopt;
             }
         }
         const Mark* best = nullptr;
@@ -137,6 +152,17 @@ private:
         return Finding{x, x, FindingKind::Root, Certainty::Resolution};
     }
 
+    // Whether the exact d beside the place, its own width below and above it, has strict signs
+    // that differ.
+    bool crossed() const {
+        const long double width = upper() - lower();
+        const long double below = lower() - width;
+        const long double above = upper() + width;
+        const Interval a = sides_.encloseExactly(below, below).value;
+        const Interval b = sides_.encloseExactly(above, above).value;
+        return a.excludesZero() && b.excludesZero() && (a.lo >= 0) != (b.lo >= 0);
+    }
+
     // Where d cannot be told from 0, when that reaches over more than the printed places.
     std::optional<Finding> plateauFinding() const {
         const std::optional<Finding> span = flatSpan(false);
@@ -178,21 +204,15 @@ private:
     const DifferenceSource& sides_;
 };
 
-// Two settled roots this close, relative to their size, are one: an exact zero of the evaluator
-// beside the sign change of the exact function that it rounds.
-constexpr long double SameRoot = 0x1p-40L;
-
-// A root that prints as the one before it, with only a plateau between, and lies within SameRoot
-// of it, is that root.
+// A settled root that prints as the one before it, with only a plateau between, is that root as
+// far as print can tell: one line.
 bool sameRootAsLast(const std::vector<Finding>& out, const Finding& f) {
     if (f.kind != FindingKind::Root || f.lower != f.upper) {
         return false;
     }
     for (auto it = out.rbegin(); it != out.rend(); ++it) {
         if (it->kind == FindingKind::Root) {
-            const long double near = std::max(std::fabs(it->lower), std::fabs(f.lower)) * SameRoot;
-            return it->lower == it->upper && std::fabs(it->lower - f.lower) <= near &&
-                   printedAlike(it->lower, f.lower);
+            return it->lower == it->upper && printedAlike(it->lower, f.lower);
         }
         if (it->kind != FindingKind::Plateau) {
             return false;

@@ -349,6 +349,10 @@ private:
         }
         const std::vector<size_t> inside = bracketsInside(p.first, p.last, 2);
         if (inside.size() >= 2) {
+            // Sign changes in the noise of d about 0 over many steps: one flat stretch.
+            if (!clearOfNoise(p.lo) && !clearOfNoise(p.hi) && flatThroughout(p)) {
+                return;
+            }
             cutAtStep(p, stepOfBracket(inside.front()));
             return;
         }
@@ -493,6 +497,9 @@ private:
             undecided(p);
             return;
         }
+        if (p.rootSide == 0) {
+            p.rootSide = rootAt(p.hi) ? 1 : (rootAt(p.lo) ? -1 : 0);
+        }
         const ExactDifference e = sides_.encloseExactly(p.lo.x, p.hi.x);
         if (e.alwaysFails || e.value.excludesZero()) {
             return;
@@ -566,7 +573,7 @@ private:
     // narrows only in proportion to the piece, and it would take more than StallPieces pieces to
     // keep it away from 0.
     static bool stalled(const Piece& p, const ExactDifference& e) {
-        const long double ends = std::min(finiteSize(p.lo), finiteSize(p.hi));
+        const long double ends = std::max(finiteSize(p.lo), finiteSize(p.hi));
         return ends > 0 && e.value.hi - e.value.lo > 2 * StallPieces * ends;
     }
 
@@ -584,6 +591,26 @@ private:
         const auto least = [](const Interval& v) { return v.lo >= 0 ? v.lo : -v.hi; };
         const long double reach = e.slope.magnitude() * (p.hi.x - p.lo.x) * (1 + 0x1p-50L);
         return least(a) + least(b) > reach;
+    }
+
+    // Whether whole steps are flat: the exact d cannot be told from 0 at either end, nor the
+    // computed one anywhere between, as far as points spread over them show; marked so.
+    bool flatThroughout(Piece& p) {
+        const Interval a = exactAt(p.lo, p.exactLo);
+        const Interval b = exactAt(p.hi, p.exactHi);
+        if (!a.known() || !b.known() || a.excludesZero() || b.excludesZero()) {
+            return false;
+        }
+        const long double noiseSize = 4 * std::max(a.magnitude(), b.magnitude());
+        for (const long double x : samplePoints(p, true)) {
+            const Sample s = sample(x);
+            if (!usable(s) || std::fabs(s.value.d) > noiseSize) {
+                return false;
+            }
+        }
+        out_.proven = false;
+        flat(p);
+        return true;
     }
 
     // A stalled piece decided by its values. No root where the exact d at both ends holds one
@@ -794,6 +821,9 @@ private:
     }
 
     // An exact zero of the computed d where the exact value is away from 0 is noise.
+    // A grid point or cut where d is exactly 0 and the exact d cannot be told from it.
+    bool rootAt(const Sample& s) { return exactZero(s) && !noiseZero(s); }
+
     bool noiseZero(const Sample& s) {
         std::optional<ExactDifference> none;
         return exactAt(s, none).excludesZero();

@@ -34,11 +34,16 @@ long double resolvedSplit(long double a, long double b, bool seesDouble) {
     if (!seesDouble) {
         return middle;
     }
-    // The double nearest the middle, or else the first double above a: one lies inside, since
-    // the ends' doubles are more than one apart.
-    const long double rounded = static_cast<double>(middle);
+    // The double nearest the middle, or the next one inward where that rounds onto an end (a
+    // middle that underflows to 0 at an end), or else the first double above a: one lies
+    // inside, since the ends' doubles are more than one apart.
+    const double rounded = static_cast<double>(middle);
     if (rounded > a && rounded < b) {
         return rounded;
+    }
+    const double inward = std::nextafter(rounded, rounded >= b ? -INFINITY : INFINITY);
+    if (inward > a && inward < b) {
+        return inward;
     }
     const double nearA = static_cast<double>(a);
     return nearA > a ? nearA : std::nextafter(nearA, static_cast<double>(INFINITY));
