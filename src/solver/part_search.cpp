@@ -322,7 +322,9 @@ private:
             if (stopped()) {
                 out_.stopped = true;
                 out_.complete = false;
-                out_.reached = p.lo.x;
+                // Searched up to the grid point where the piece's step starts: a piece inside a
+                // step may end a hair below a root it has not reported yet.
+                out_.reached = grid_.at(stepOf(p.lo.x));
                 todo_.clear();
                 return;
             }
@@ -430,8 +432,10 @@ private:
         return found;
     }
 
-    int64_t stepOfBracket(size_t k) const {
-        const long double x = work_.brackets[k].lower;
+    int64_t stepOfBracket(size_t k) const { return stepOf(work_.brackets[k].lower); }
+
+    // The grid step that holds x.
+    int64_t stepOf(long double x) const {
         int64_t j = static_cast<int64_t>(std::floor(x * grid_.stepsPerUnit - grid_.start));
         j = std::clamp<int64_t>(j, 0, std::max<int64_t>(0, grid_.n - 1));
         while (j > 0 && grid_.at(j) > x) {
@@ -870,11 +874,6 @@ private:
             }
         }
         return false;
-    }
-
-    int64_t stepOf(long double x) const {
-        int64_t j = static_cast<int64_t>(std::floor(x * grid_.stepsPerUnit - grid_.start));
-        return std::clamp<int64_t>(j, 0, std::max<int64_t>(0, grid_.n - 1));
     }
 
     // A sign change in a piece that may hold more: narrowed to a root, a pole or a jump, and

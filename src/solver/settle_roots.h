@@ -13,11 +13,6 @@ struct SettledFindings {
     long double reached = 0;
 };
 
-// Settles the roots among the findings that are still sign changes, in order, each with
-// refine(lower, upper, Fehler), and leaves out those where Fehler comes back true. After each
-// root, settled or refined, goOn() says whether to keep it and go on; once it says no, that root
-// and all after it are left out. advance() follows every root that goOn() let pass. A root that
-// would print as the root line before it is that one line.
 // Whether the last root of the findings prints as x. Only a line of an identity comes between two
 // root lines; plateaus follow their root, and poles, gaps and undecided places follow the roots.
 inline bool printsAsLastRoot(const std::vector<Finding>& findings, long double x) {
@@ -32,6 +27,11 @@ inline bool printsAsLastRoot(const std::vector<Finding>& findings, long double x
     return false;
 }
 
+// Settles the roots among the findings that are still sign changes, in order, each with
+// refine(lower, upper, Fehler), and leaves out those where Fehler comes back true. After each
+// root, settled or refined, goOn() says whether to keep it and go on; once it says no, that root
+// and all after it are left out. advance() follows every root that goOn() let pass. A root that
+// would print as the root line before it is that one line.
 template <class Refine, class GoOn, class Advance>
 SettledFindings settleRoots(const std::vector<Finding>& findings, Refine refine, GoOn goOn,
                             Advance advance) {

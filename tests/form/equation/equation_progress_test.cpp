@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numbers>
+#include <vector>
 
 #include "equation_test_support.h"
 #include "form/equation/equation_page.h"
@@ -42,6 +44,23 @@ public:
 
 // 0.5 sin(10 x) = 0 at x = k pi / 10, |k| <= 10000 / pi: 2 * 3183 + 1 roots in [-1000, 1000].
 constexpr int SineRoots = 6367;
+
+// The roots of tan(x) = x in [from, to]: beside each pole (k + 1/2) pi, by Newton's method on
+// x - atan(x) - k pi, whose derivative x^2 / (1 + x^2) is near 1 there.
+std::vector<long double> tangentEqualsXRoots(long double from, long double to) {
+    const long double pi = std::numbers::pi_v<long double>;
+    std::vector<long double> roots;
+    for (long k = std::lround(std::floor(from / pi)) - 1; k * pi <= to + pi; ++k) {
+        long double x = k * pi + (k == 0 ? 0 : (k > 0 ? pi / 2 : -pi / 2));
+        for (int i = 0; i < 60 && x != 0; ++i) {
+            x -= (x - std::atan(x) - k * pi) * (1 + x * x) / (x * x);
+        }
+        if (x >= from && x <= to) {
+            roots.push_back(x);
+        }
+    }
+    return roots;
+}
 
 } // namespace
 
@@ -96,6 +115,7 @@ private slots:
     void cancelDuringLongScanSaysHowFarItCame_data();
     void cancelDuringLongScanSaysHowFarItCame();
     void longScanIsNotCancelledByItself();
+    void cancelDuringSearchKeepsTheRootsFound();
     void dialogDiesWithItsWindow();
 };
 
@@ -327,6 +347,54 @@ void EquationProgressTest::longScanIsNotCancelledByItself() {
     QVERIFY(std::is_sorted(taken.begin(), taken.end()));
     QCOMPARE(taken.last(), 2000000);
     QVERIFY(work);
+    QVERIFY(!anyTimerRunning(porgressDialog));
+}
+
+void EquationProgressTest::cancelDuringSearchKeepsTheRootsFound() {
+    // tan(x) = x over 2,000,000 steps: the scan is quick, the search beside each pole is not.
+    // The cancel comes once the dialog counts the search, past the scan's half of its range.
+    createDialog();
+    form->Delta_spinBox->setValue(10000);
+    QProgressBar* bar = porgressDialog->findChild<QProgressBar*>();
+    bool cancelled = false;
+    connect(bar, &QProgressBar::valueChanged, this, [&cancelled](int value) {
+        if (!cancelled && value > porgressDialog->maximum() / 2 + porgressDialog->maximum() / 20) {
+            cancelled = true;
+            porgressDialog->cancel();
+        }
+    });
+    solve("tan(x)", "x");
+    QVERIFY(cancelled);
+
+    // The roots found stay listed, in order and right to the printed digits; the list says up
+    // to where it reaches, and it holds every root up to there.
+    const QStringList written = lines(form->Ergebnisse_ListBox);
+    QVERIFY(written.size() > 5);
+    QCOMPARE(written.last(), Closing);
+    const QString end = written[written.size() - 2];
+    QVERIFY2(end.startsWith("Abgebrochen: die Liste reicht bis x = "), qPrintable(end));
+    const long double reached = end.mid(end.lastIndexOf(' ') + 1).toDouble();
+    QVERIFY2(reached > -10000 && reached < 10000, qPrintable(end));
+    QStringList roots;
+    for (const QString& line : written) {
+        if (line.startsWith('X')) {
+            roots << line;
+        }
+    }
+    // Every root up to there; those listed beyond it are the next ones.
+    const std::vector<long double> expected = tangentEqualsXRoots(-10000, 10000);
+    const auto upToReached = std::count_if(expected.begin(), expected.end(),
+                                           [reached](long double x) { return x <= reached; });
+    QVERIFY(upToReached > 0);
+    QVERIFY(roots.size() >= upToReached);
+    QVERIFY(roots.size() < static_cast<qsizetype>(expected.size()));
+    for (qsizetype i = 0; i < roots.size(); ++i) {
+        const double root = roots[i].mid(roots[i].indexOf(" = ") + 3).toDouble();
+        QVERIFY2(std::fabs(root - static_cast<double>(expected[i])) <=
+                     1e-9 * std::max(1.0, std::fabs(root)),
+                 qPrintable(roots[i]));
+    }
+    QVERIFY(!porgressDialog->isVisible());
     QVERIFY(!anyTimerRunning(porgressDialog));
 }
 
