@@ -16,7 +16,14 @@ inline bool isOperator(unsigned char c) {
     return isAdditive(c) || isMultiplicative(c) || c == '^';
 }
 inline bool isFunction(unsigned char c) {
-    return c >= Formelinterpreter::Sin && c <= Formelinterpreter::ExpN && c != 147;
+    switch (c) {
+#define QUINT_FUNCTION_CASE(name, ...) case Formelinterpreter::name:
+        QUINT_FUNCTIONS(QUINT_FUNCTION_CASE)
+#undef QUINT_FUNCTION_CASE
+        return true;
+    default:
+        return false;
+    }
 }
 // Codes that give a value: numbers, constants, x, groups and functions.
 inline bool isOperand(unsigned char c) {

@@ -1,0 +1,71 @@
+#include "interpreter/enclosure_padding.h"
+#include "interpreter/konstanten.h"
+#include "interpreter/library_families.h"
+
+#include <cmath>
+
+namespace families {
+
+namespace {
+
+// Beyond this |x| the extrema and poles are not located: the full range is taken instead.
+constexpr long double LocatedRange = 0x1p40L;
+
+// True when some point k * pi + offset, for an integer k, may lie in [a, b]; *parity says
+// whether only even k, only odd k or both may (bit 0: an even k, bit 1: an odd k). The library
+// reduces its argument by the true pi; PI, the double value of pi, is within a relative 2^-53
+// of it.
+bool multipleInside(long double a, long double b, long double offset, int* parity) {
+    const long double qa = (a - offset) / PI;
+    const long double qb = (b - offset) / PI;
+    // The quotients' errors: PI's, below 2^-53 of each multiple and of the offset, and two
+    // roundings of 2^-64; an eightfold margin over their sum.
+    const long double slack = (std::fabs(qa) + std::fabs(qb) + 1) * 0x1p-50L;
+    // rint in the default rounding mode is one instruction; ceil and floor switch modes.
+    const long double below = std::rint(qa - slack);
+    const long double above = std::rint(qb + slack);
+    const long double first = below < qa - slack ? below + 1 : below;
+    const long double last = above > qb + slack ? above - 1 : above;
+    if (first > last) {
+        return false;
+    }
+    if (parity != nullptr) {
+        const bool firstEven = std::fmod(first, 2.0L) == 0;
+        *parity = last > first ? 3 : (firstEven ? 1 : 2);
+    }
+    return true;
+}
+
+long double offsetOf(const Library& f) {
+    return f.quarterTurns * (PI / 2);
+}
+
+} // namespace
+
+Interval sineLike(const Library& f, double a, double b) {
+    const Interval full{-1 - 0x1p-52L, 1 + 0x1p-52L};
+    if (std::max(std::fabs(a), std::fabs(b)) > LocatedRange || b - a > 2 * PI) {
+        return full;
+    }
+    Interval value = padding::padded(f.call(a), f.call(b), f.errorUlps);
+    int parity = 0;
+    if (multipleInside(a, b, offsetOf(f), &parity)) {
+        if ((parity & 1) != 0) {
+            value.hi = full.hi;
+        }
+        if ((parity & 2) != 0) {
+            value.lo = full.lo;
+        }
+    }
+    return value;
+}
+
+Interval tangentBetweenPoles(const Library& f, double a, double b) {
+    if (std::max(std::fabs(a), std::fabs(b)) > LocatedRange || b - a > PI ||
+        multipleInside(a, b, offsetOf(f), nullptr)) {
+        return Interval::unknown();
+    }
+    return padding::padded(f.call(a), f.call(b), f.errorUlps);
+}
+
+} // namespace families
