@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 
 // Powers, in both readings: pow(base, exponent) as the evaluator computes it from both
 // operands rounded to double, or exactly. Every enclosure holds the power at every pair of
@@ -152,7 +153,7 @@ template <class R> LibraryEnclosure wholePower(const Interval& b, double n) {
                                              : R::wholePower(base, n);
     };
     Interval value = R::hull(raise(b.lo), raise(b.hi));
-    const bool even = std::fmod(n, 2.0) == 0;
+    const bool even = static_cast<int64_t>(n) % 2 == 0; // |n| below 2^53
     if (zeroInside) {
         value.lo = even ? 0 : std::min(value.lo, 0.0L);
         value.hi = std::max(value.hi, 0.0L);

@@ -11,16 +11,22 @@ namespace {
 // Beyond this |x| the extrema and poles are not located: the full range is taken instead.
 constexpr long double LocatedRange = 0x1p40L;
 
+// pi as the library reduces its arguments by it, to within an extended unit: PI, the double
+// value of pi, plus sin(PI), which is the distance from PI to pi to far below that unit.
+long double libraryPi() {
+    static const long double pi = PI + std::sin(static_cast<double>(PI));
+    return pi;
+}
+
 // True when some point k * pi + offset, for an integer k, may lie in [a, b]; *parity says
-// whether only even k, only odd k or both may (bit 0: an even k, bit 1: an odd k). The library
-// reduces its argument by the true pi; PI, the double value of pi, is within a relative 2^-53
-// of it.
+// whether only even k, only odd k or both may (bit 0: an even k, bit 1: an odd k).
 bool multipleInside(long double a, long double b, long double offset, int* parity) {
-    const long double qa = (a - offset) / PI;
-    const long double qb = (b - offset) / PI;
-    // The quotients' errors: PI's, below 2^-53 of each multiple and of the offset, and two
-    // roundings of 2^-64; an eightfold margin over their sum.
-    const long double slack = (std::fabs(qa) + std::fabs(qb) + 1) * 0x1p-50L;
+    const long double pi = libraryPi();
+    const long double qa = (a - offset) / pi;
+    const long double qb = (b - offset) / pi;
+    // The quotients' errors: pi's rounding, about 2^-64 of each multiple, and two roundings of
+    // 2^-64; a sixteenfold margin over their sum.
+    const long double slack = (std::fabs(qa) + std::fabs(qb) + 1) * 0x1p-60L;
     // rint in the default rounding mode is one instruction; ceil and floor switch modes.
     const long double below = std::rint(qa - slack);
     const long double above = std::rint(qb + slack);
@@ -37,14 +43,14 @@ bool multipleInside(long double a, long double b, long double offset, int* parit
 }
 
 long double offsetOf(const Library& f) {
-    return f.quarterTurns * (PI / 2);
+    return f.quarterTurns * (libraryPi() / 2);
 }
 
 } // namespace
 
 Interval sineLike(const Library& f, double a, double b) {
     const Interval full{-1 - 0x1p-52L, 1 + 0x1p-52L};
-    if (std::max(std::fabs(a), std::fabs(b)) > LocatedRange || b - a > 2 * PI) {
+    if (std::max(std::fabs(a), std::fabs(b)) > LocatedRange || b - a > 2 * libraryPi()) {
         return full;
     }
     Interval value = padding::padded(f.call(a), f.call(b), f.errorUlps);
@@ -61,7 +67,7 @@ Interval sineLike(const Library& f, double a, double b) {
 }
 
 Interval tangentBetweenPoles(const Library& f, double a, double b) {
-    if (std::max(std::fabs(a), std::fabs(b)) > LocatedRange || b - a > PI ||
+    if (std::max(std::fabs(a), std::fabs(b)) > LocatedRange || b - a > libraryPi() ||
         multipleInside(a, b, offsetOf(f), nullptr)) {
         return Interval::unknown();
     }

@@ -16,8 +16,8 @@ struct Word {
     unsigned char code;
 };
 
-// The words of the formula language besides the functions'; compared whole, after
-// lower-casing.
+// The words of the formula language besides the functions, whose words the table of
+// functions holds; compared whole, after lower-casing.
 constexpr Word wordTable[] = {
     {"e", Formelinterpreter::ConstE},
     {"x", Formelinterpreter::VarX},

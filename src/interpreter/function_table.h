@@ -53,7 +53,7 @@ struct Bound {
 enum class Sign : uint8_t {
     Any,
     Positive,   // above 0 wherever it does not fail
-    OfArgument, // other than 0 where the argument is, with its sign (and not negative)
+    OfArgument, // other than 0 where the argument is, and of its sign
 };
 
 // One function of the C library, as glibc 2.36 on x86_64 computes it.

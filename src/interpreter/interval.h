@@ -14,11 +14,16 @@
 // An exact value may be too small for extended precision: then an end that bounds it is 0,
 // and zeroExcluded keeps what the formula guarantees, that no value is 0 (every value of
 // [0, hi] is above 0, every value of [lo, 0] below). Only exact readings set it; the
-// evaluator's own values are bounded by their ends alone.
+// evaluator's own values are bounded by their ends alone. Trivial, so that arrays of
+// intervals cost nothing until they are written; {lo, hi} leaves zeroExcluded false.
 struct Interval {
     long double lo;
     long double hi;
-    bool zeroExcluded = false;
+    bool zeroExcluded;
+
+    Interval() = default;
+    constexpr Interval(long double lo, long double hi, bool zeroExcluded = false)
+        : lo(lo), hi(hi), zeroExcluded(zeroExcluded) {}
 
     static Interval unknown() {
         return {std::numeric_limits<long double>::quiet_NaN(),
@@ -63,20 +68,28 @@ inline Interval withSign(Interval a, int sign) {
     return a;
 }
 
+// The operations on intervals that exclude 0 for want of precision, out of line: only exact
+// readings make them.
+Interval negatedExcludingZero(const Interval& a);
+Interval sumExcludingZero(const Interval& a, const Interval& b);
+
 inline Interval operator-(const Interval& a) {
-    return withSign(Interval::of(-a.hi, -a.lo), -signOf(a));
+    if (a.zeroExcluded) [[unlikely]] {
+        return negatedExcludingZero(a);
+    }
+    return Interval::of(-a.hi, -a.lo);
 }
 
 // Infinities of opposite signs add to NaN, at points the ends do not show.
 inline Interval operator+(const Interval& a, const Interval& b) {
+    if (a.zeroExcluded || b.zeroExcluded) [[unlikely]] {
+        return sumExcludingZero(a, b);
+    }
     constexpr long double inf = std::numeric_limits<long double>::infinity();
     if ((a.hi == inf && b.lo == -inf) || (a.lo == -inf && b.hi == inf)) {
         return Interval::unknown();
     }
-    // Rounded to nearest, a sum of values above 0 and at least 0 stays above 0.
-    const bool aboveZero = (a.positive() && b.lo >= 0) || (a.lo >= 0 && b.positive());
-    const bool belowZero = (a.negative() && b.hi <= 0) || (a.hi <= 0 && b.negative());
-    return withSign(Interval::of(a.lo + b.lo, a.hi + b.hi), aboveZero ? 1 : belowZero ? -1 : 0);
+    return Interval::of(a.lo + b.lo, a.hi + b.hi);
 }
 
 inline Interval operator-(const Interval& a, const Interval& b) {
@@ -107,10 +120,13 @@ inline Interval quotient(const Interval& a, const Interval& b) {
     if (!a.known() || !b.known() || b.mayBeZero() || (a.mayBeInfinite() && b.mayBeInfinite())) {
         return Interval::unknown();
     }
-    const long double sign = b.lo >= 0 ? 1 : -1;
-    const long double lo = b.lo == 0 ? std::copysign(0.0L, sign) : b.lo;
-    const long double hi = b.hi == 0 ? std::copysign(0.0L, sign) : b.hi;
-    return hullOf(a.lo / lo, a.lo / hi, a.hi / lo, a.hi / hi);
+    if (b.zeroExcluded) [[unlikely]] {
+        const long double sign = b.lo >= 0 ? 1 : -1;
+        const long double lo = b.lo == 0 ? std::copysign(0.0L, sign) : b.lo;
+        const long double hi = b.hi == 0 ? std::copysign(0.0L, sign) : b.hi;
+        return hullOf(a.lo / lo, a.lo / hi, a.hi / lo, a.hi / hi);
+    }
+    return hullOf(a.lo / b.lo, a.lo / b.hi, a.hi / b.lo, a.hi / b.hi);
 }
 
 // The ends rounded to double, as the evaluator rounds an argument of the library.

@@ -59,6 +59,21 @@ Failure failsAbove(const Bound& high, long double a, long double b) {
     }
 }
 
+// The lowest argument of the domain at or above a, and the highest at or below b.
+double insideBelow(const Bound& low, double a) {
+    if (low.edge == Edge::None || a > low.at) {
+        return a;
+    }
+    return low.edge == Edge::Open ? std::nextafter(low.at, static_cast<double>(INFINITY)) : low.at;
+}
+double insideAbove(const Bound& high, double b) {
+    if (high.edge == Edge::None || b < high.at) {
+        return b;
+    }
+    return high.edge == Edge::Open ? std::nextafter(high.at, -static_cast<double>(INFINITY))
+                                   : high.at;
+}
+
 // exp, sinh and cosh of an infinite argument are exact and set no errno, unlike those of a
 // large finite one: a range that reaches one is not decided.
 bool overflowsBeforeInfinity(const Library& f, const Interval& v) {
@@ -76,13 +91,8 @@ LibraryEnclosure onDoubles(const Library& f, double a, double b) {
     if (failure == Failure::Always) {
         return always();
     }
-    constexpr double Up = INFINITY;
-    const double lo = f.low.edge == Edge::None   ? a
-                      : f.low.edge == Edge::Open ? std::max(a, std::nextafter(f.low.at, Up))
-                                                 : std::max(a, f.low.at);
-    const double hi = f.high.edge == Edge::None   ? b
-                      : f.high.edge == Edge::Open ? std::min(b, std::nextafter(f.high.at, -Up))
-                                                  : std::min(b, f.high.at);
+    const double lo = insideBelow(f.low, a);
+    const double hi = insideAbove(f.high, b);
     switch (f.family) {
     case Family::SineLike:
         return {families::sineLike(f, lo, hi), failure};
