@@ -84,15 +84,21 @@ bool overflowsBeforeInfinity(const Library& f, const Interval& v) {
 // The library's results over the double arguments [a, b]: the part of the range inside the
 // domain goes to the function's family.
 LibraryEnclosure onDoubles(const Library& f, double a, double b) {
-    if (overflowsBeforeInfinity(f, {a, b})) {
-        return maybe();
+    Failure failure = Failure::Never;
+    double lo = a;
+    double hi = b;
+    // Most ranges lie inside the domain, clear of its edges and their bands.
+    if (!(a > f.low.at + EdgeBand && b < f.high.at - EdgeBand)) {
+        if (overflowsBeforeInfinity(f, {a, b})) {
+            return maybe();
+        }
+        failure = worse(failsBelow(f.low, a, b), failsAbove(f.high, a, b));
+        if (failure == Failure::Always) {
+            return always();
+        }
+        lo = insideBelow(f.low, a);
+        hi = insideAbove(f.high, b);
     }
-    const Failure failure = worse(failsBelow(f.low, a, b), failsAbove(f.high, a, b));
-    if (failure == Failure::Always) {
-        return always();
-    }
-    const double lo = insideBelow(f.low, a);
-    const double hi = insideAbove(f.high, b);
     switch (f.family) {
     case Family::SineLike:
         return {families::sineLike(f, lo, hi), failure};
