@@ -20,8 +20,7 @@ long double libraryPi() {
 
 // True when some point k * pi + offset, for an integer k, may lie in [a, b]; *parity says
 // whether only even k, only odd k or both may (bit 0: an even k, bit 1: an odd k).
-bool multipleInside(long double a, long double b, long double offset, int* parity) {
-    const long double pi = libraryPi();
+bool multipleInside(long double a, long double b, long double pi, long double offset, int* parity) {
     const long double qa = (a - offset) / pi;
     const long double qb = (b - offset) / pi;
     // The quotients' errors: pi's rounding, about 2^-64 of each multiple, and two roundings of
@@ -42,20 +41,22 @@ bool multipleInside(long double a, long double b, long double offset, int* parit
     return true;
 }
 
-long double offsetOf(const Library& f) {
-    return f.quarterTurns * (libraryPi() / 2);
+// Where the extrema or poles of f lie, beside the multiples of pi.
+long double offsetOf(const Library& f, long double pi) {
+    return f.quarterTurns == 0 ? 0 : f.quarterTurns * (pi / 2);
 }
 
 } // namespace
 
 Interval sineLike(const Library& f, double a, double b) {
     const Interval full{-1 - 0x1p-52L, 1 + 0x1p-52L};
-    if (std::max(std::fabs(a), std::fabs(b)) > LocatedRange || b - a > 2 * libraryPi()) {
+    const long double pi = libraryPi();
+    if (std::max(std::fabs(a), std::fabs(b)) > LocatedRange || b - a > 2 * pi) {
         return full;
     }
     Interval value = padding::padded(f.call(a), f.call(b), f.errorUlps);
     int parity = 0;
-    if (multipleInside(a, b, offsetOf(f), &parity)) {
+    if (multipleInside(a, b, pi, offsetOf(f, pi), &parity)) {
         if ((parity & 1) != 0) {
             value.hi = full.hi;
         }
@@ -67,8 +68,9 @@ Interval sineLike(const Library& f, double a, double b) {
 }
 
 Interval tangentBetweenPoles(const Library& f, double a, double b) {
-    if (std::max(std::fabs(a), std::fabs(b)) > LocatedRange || b - a > libraryPi() ||
-        multipleInside(a, b, offsetOf(f), nullptr)) {
+    const long double pi = libraryPi();
+    if (std::max(std::fabs(a), std::fabs(b)) > LocatedRange || b - a > pi ||
+        multipleInside(a, b, pi, offsetOf(f, pi), nullptr)) {
         return Interval::unknown();
     }
     return padding::padded(f.call(a), f.call(b), f.errorUlps);

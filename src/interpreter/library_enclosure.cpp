@@ -193,14 +193,22 @@ LibraryEnclosure encloseComputed(unsigned char code, const Interval& argument) {
     if (f->library->family == Family::Power) {
         return powerComputed(Interval::point(10), argument);
     }
-    const Interval d = roundedToDouble(computedTransform(f->argument, argument, DegToRad));
+    const Interval d = roundedToDouble(f->argument == Transform::Plain
+                                           ? argument
+                                           : computedTransform(f->argument, argument, DegToRad));
     if (!d.known()) {
         return maybe();
     }
     LibraryEnclosure r =
         onDoubles(*f->library, static_cast<double>(d.lo), static_cast<double>(d.hi));
-    if (r.failure != Failure::Always) {
-        r.value = computedTransform(f->result, computedSign(*f->library, r.value, d), RadToDeg);
+    if (r.failure == Failure::Always) {
+        return r;
+    }
+    if (f->library->sign != Sign::Any) {
+        r.value = computedSign(*f->library, r.value, d);
+    }
+    if (f->result != Transform::Plain) {
+        r.value = computedTransform(f->result, r.value, RadToDeg);
     }
     return r;
 }

@@ -315,6 +315,15 @@ private:
         default:
             break;
         }
+        // Beyond the doubles the evaluator's argument is infinite, and reducing such an
+        // argument exactly takes thousands of bits: the point is not told.
+        const bool periodic = code == F::Sin || code == F::SinD || code == F::Cos ||
+                              code == F::CosD || code == F::Tan || code == F::TanD ||
+                              code == F::Cot || code == F::CotD;
+        if (periodic && (v.lo() < -DBL_MAX || v.hi() > DBL_MAX)) {
+            uncertain_ = true;
+            return;
+        }
         switch (code) {
         case F::Sin:
         case F::SinD:
