@@ -2,6 +2,8 @@
 
 #include "interpreter/formelinterpreter.h"
 
+#include <array>
+
 // Classes of program codes, shared by the evaluator and by the recorder of the flat path,
 // which must walk a program exactly alike.
 namespace code_classes {
@@ -15,8 +17,16 @@ inline bool isMultiplicative(unsigned char c) {
 inline bool isOperator(unsigned char c) {
     return isAdditive(c) || isMultiplicative(c) || c == '^';
 }
+// The function codes, marked from the table of functions: one load to test a code.
+inline constexpr std::array<bool, 256> functionCodes = [] {
+    std::array<bool, 256> codes{};
+#define QUINT_FUNCTION_CODE(name, ...) codes[Formelinterpreter::name] = true;
+    QUINT_FUNCTIONS(QUINT_FUNCTION_CODE)
+#undef QUINT_FUNCTION_CODE
+    return codes;
+}();
 inline bool isFunction(unsigned char c) {
-    return c >= Formelinterpreter::Sin && c <= Formelinterpreter::ExpN && c != 147;
+    return functionCodes[c];
 }
 // Codes that give a value: numbers, constants, x, groups and functions.
 inline bool isOperand(unsigned char c) {

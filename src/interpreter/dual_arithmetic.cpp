@@ -1,6 +1,6 @@
 #include "interpreter/dual_arithmetic.h"
 
-#include "interpreter/formelinterpreter.h"
+#include "interpreter/function_table.h"
 #include "interpreter/konstanten.h"
 
 #include <algorithm>
@@ -9,20 +9,21 @@ namespace flat {
 
 namespace {
 
-using F = Formelinterpreter;
+using functions::Slope;
+using functions::Transform;
 
 constexpr long double Ln10 = 2.302585092994045684017991454684364208L;
 
-Interval exactly(unsigned char code, const Interval& u) {
-    return encloseFunction(code, u, Reading::Exact).value;
+Interval exactly(const functions::Library& f, const Interval& u) {
+    return encloseLibraryExactly(f, u).value;
 }
 
 Interval times(const Interval& a, const Interval& b) {
-    return widened(a * b);
+    return exactProduct(a, b);
 }
 
 Interval over(const Interval& a, const Interval& b) {
-    return widened(quotient(a, b));
+    return exactQuotient(a, b);
 }
 
 // t^2, which t * t takes below 0 where t holds 0 and its ends differ in sign.
@@ -43,68 +44,62 @@ Interval arcSineSlope(const Interval& u) {
     if (!(rest.lo > 0)) {
         return Interval::unknown();
     }
-    return over(Interval::point(1), exactly(F::Sqrt, rest));
+    return over(Interval::point(1), exactly(functions::squareRoot, rest));
 }
 
-// The derivative of the function of `code` where its argument is u and its value is value.
-Interval slope(unsigned char code, const Interval& u, const Interval& value) {
-    const Interval d = Interval::point(DegToRad);
-    const Interval r = Interval::point(RadToDeg);
-    switch (code) {
-    case F::Sin:
-        return exactly(F::Cos, u);
-    case F::Cos:
-        return -exactly(F::Sin, u);
-    case F::Tan:
-        return onePlusSquare(value);
-    case F::Cot:
-        return -onePlusSquare(value);
-    case F::SinD:
-        return times(exactly(F::Cos, times(u, d)), d);
-    case F::CosD:
-        return -times(exactly(F::Sin, times(u, d)), d);
-    case F::TanD:
-        return times(onePlusSquare(value), d);
-    case F::CotD:
-        return -times(onePlusSquare(value), d);
-    case F::ASin:
-        return arcSineSlope(u);
-    case F::ACos:
-        return -arcSineSlope(u);
-    case F::ASinD:
-        return times(arcSineSlope(u), r);
-    case F::ACosD:
-        return -times(arcSineSlope(u), r);
-    case F::ATan:
-    case F::ATanD:
-    case F::ACot:
-    case F::ACotD: {
-        // acot(u) = atan(1/u) jumps at u = 0.
-        const bool cotangent = code == F::ACot || code == F::ACotD;
-        if (cotangent && u.mayBeZero()) {
-            return Interval::unknown();
-        }
-        Interval s = over(Interval::point(1), onePlusSquare(u));
-        s = cotangent ? -s : s;
-        return code == F::ATanD || code == F::ACotD ? times(s, r) : s;
-    }
-    case F::SinH:
-        return exactly(F::CosH, u);
-    case F::CosH:
-        return exactly(F::SinH, u);
-    case F::TanH:
-        return widened(Interval::point(1) - squared(value));
-    case F::Sqrt:
-        return over(Interval::point(0.5L), value);
-    case F::Log:
-        return over(Interval::point(1), times(u, Interval::point(Ln10)));
-    case F::Ln:
-        return over(Interval::point(1), u);
-    case F::ExpZ:
-        return times(value, Interval::point(Ln10));
+// The form of a slope (function_table.h) where the function's argument is v, the library's
+// argument a, and its value w.
+Interval form(Slope slope, const Interval& v, const Interval& a, const Interval& w) {
+    switch (slope) {
+    case Slope::CosineOfArgument:
+        return exactly(functions::cosine, a);
+    case Slope::MinusSineOfArgument:
+        return -exactly(functions::sine, a);
+    case Slope::OnePlusSquareOfValue:
+        return onePlusSquare(w);
+    case Slope::MinusOnePlusSquareOfValue:
+        return -onePlusSquare(w);
+    case Slope::ArcSine:
+        return arcSineSlope(v);
+    case Slope::MinusArcSine:
+        return -arcSineSlope(v);
+    case Slope::ArcTangent:
+        return over(Interval::point(1), onePlusSquare(v));
+    case Slope::MinusArcTangent:
+        // atan(1/v) jumps at v = 0.
+        return v.mayBeZero() ? Interval::unknown() : -over(Interval::point(1), onePlusSquare(v));
+    case Slope::HyperbolicCosineOfArgument:
+        return exactly(functions::hyperbolicCosine, v);
+    case Slope::HyperbolicSineOfArgument:
+        return exactly(functions::hyperbolicSine, v);
+    case Slope::OneMinusSquareOfValue:
+        return widened(Interval::point(1) - squared(w));
+    case Slope::HalfOverValue:
+        return over(Interval::point(0.5L), w);
+    case Slope::OverArgumentTimesLn10:
+        return over(Interval::point(1), times(v, Interval::point(Ln10)));
+    case Slope::OverArgument:
+        return over(Interval::point(1), v);
+    case Slope::ValueTimesLn10:
+        return times(w, Interval::point(Ln10));
     default:
-        return value; // exp
+        return w; // exp
     }
+}
+
+// The derivative of a function where its argument is v and its value w: its form, times the
+// factor of each degree conversion.
+Interval slope(const functions::Function& f, const Interval& v, const Interval& w) {
+    const Interval toRadians = Interval::point(DegToRad);
+    const bool degreesIn = f.argument == Transform::Degrees;
+    Interval s = form(f.slope, v, degreesIn ? times(v, toRadians) : v, w);
+    if (degreesIn) {
+        s = times(s, toRadians);
+    }
+    if (f.result == Transform::Degrees) {
+        s = times(s, Interval::point(RadToDeg));
+    }
+    return s;
 }
 
 bool isZero(const Interval& a) {
@@ -123,28 +118,31 @@ Dual DualArithmetic::divide(const Dual& l, const Dual& r) {
 }
 
 Dual DualArithmetic::function(unsigned char code, const Dual& u) {
-    const Interval value = library(encloseFunction(code, u.v, Reading::Exact));
-    return {value, times(slope(code, u.v, value), u.d)};
+    const Interval value = library(encloseExact(code, u.v));
+    const functions::Function* f = functions::find(code);
+    if (f == nullptr) {
+        return {value, Interval::unknown()};
+    }
+    return {value, times(slope(*f, u.v, value), u.d)};
 }
 
 Dual DualArithmetic::integerPower(const Dual& l, int n) {
-    const Interval value = library(enclosePower(l.v, Interval::point(n), Reading::Exact));
-    const Interval lower = enclosePower(l.v, Interval::point(n - 1), Reading::Exact).value;
+    const Interval value = library(powerExact(l.v, Interval::point(n)));
+    const Interval lower = powerExact(l.v, Interval::point(n - 1)).value;
     return {value, times(times(Interval::point(n), lower), l.d)};
 }
 
 // d(u^w) = u^w (w' ln u + w u' / u), or n u^(n-1) u' for a constant whole exponent.
 Dual DualArithmetic::power(const Dual& l, const Dual& r) {
-    const Interval value = library(enclosePower(l.v, r.v, Reading::Exact));
+    const Interval value = library(powerExact(l.v, r.v));
     if (isZero(r.d)) {
         if (r.v.lo == r.v.hi) {
-            const Interval lower =
-                enclosePower(l.v, Interval::point(r.v.lo - 1), Reading::Exact).value;
+            const Interval lower = powerExact(l.v, Interval::point(r.v.lo - 1)).value;
             return {value, times(times(r.v, widened(lower)), l.d)};
         }
         return {value, Interval::unknown()};
     }
-    const Interval logarithm = exactly(F::Ln, l.v);
+    const Interval logarithm = exactly(functions::naturalLogarithm, l.v);
     Interval rate = times(r.d, logarithm);
     if (!isZero(l.d)) {
         rate = widened(rate + over(times(r.v, l.d), l.v));

@@ -23,7 +23,7 @@ inline Dual operator-(const Dual& a, const Dual& b) {
     return {widened(a.v - b.v), widened(a.d - b.d)};
 }
 inline Dual operator*(const Dual& a, const Dual& b) {
-    return {widened(a.v * b.v), widened(widened(a.d * b.v) + widened(a.v * b.d))};
+    return {exactProduct(a.v, b.v), widened(exactProduct(a.d, b.v) + exactProduct(a.v, b.d))};
 }
 
 // The arithmetic of the exact function and its derivative by forward differentiation, each

@@ -96,8 +96,10 @@ FlatProgram::ExactEnclosure FlatProgram::encloseExactly(const Interval& x) const
     // The slope holds the derivative for either reading of a constant, as written or as
     // stored rounded to double: a relative 2^-40 covers them.
     constexpr long double Share = 0x1p-40L;
-    const Interval slope = a.d.known() ? Interval{a.d.lo - std::fabs(a.d.lo) * Share,
-                                                  a.d.hi + std::fabs(a.d.hi) * Share}
-                                       : a.d;
+    // A relative widening keeps the sign of each end.
+    const Interval slope = a.d.known()
+                               ? Interval{a.d.lo - std::fabs(a.d.lo) * Share,
+                                          a.d.hi + std::fabs(a.d.hi) * Share, a.d.zeroExcluded}
+                               : a.d;
     return {a.v, slope, !arithmetic.mayFail && !arithmetic.maySkip, false};
 }

@@ -1,6 +1,8 @@
 #include "interpreter/formelinterpreter.h"
+#include "interpreter/function_table.h"
 #include "interpreter/reading_check.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -14,27 +16,30 @@ struct Word {
     unsigned char code;
 };
 
-// The words of the formula language; compared whole, after lower-casing.
+// The words of the formula language besides the functions, whose words the table of
+// functions holds; compared whole, after lower-casing.
 constexpr Word wordTable[] = {
-    {"e", Formelinterpreter::ConstE},    {"x", Formelinterpreter::VarX},
-    {"y", Formelinterpreter::WordY},     {"sin", Formelinterpreter::Sin},
-    {"cos", Formelinterpreter::Cos},     {"tan", Formelinterpreter::Tan},
-    {"cot", Formelinterpreter::Cot},     {"asin", Formelinterpreter::ASin},
-    {"acos", Formelinterpreter::ACos},   {"atan", Formelinterpreter::ATan},
-    {"acot", Formelinterpreter::ACot},   {"sind", Formelinterpreter::SinD},
-    {"cosd", Formelinterpreter::CosD},   {"tand", Formelinterpreter::TanD},
-    {"cotd", Formelinterpreter::CotD},   {"asind", Formelinterpreter::ASinD},
-    {"acosd", Formelinterpreter::ACosD}, {"atand", Formelinterpreter::ATanD},
-    {"acotd", Formelinterpreter::ACotD}, {"sinh", Formelinterpreter::SinH},
-    {"cosh", Formelinterpreter::CosH},   {"tanh", Formelinterpreter::TanH},
-    {"sqrt", Formelinterpreter::Sqrt},   {"log", Formelinterpreter::Log},
-    {"ln", Formelinterpreter::Ln},       {"expz", Formelinterpreter::ExpZ},
-    {"expn", Formelinterpreter::ExpN},   {"pi", Formelinterpreter::ConstPi},
+    {"e", Formelinterpreter::ConstE},
+    {"x", Formelinterpreter::VarX},
+    {"y", Formelinterpreter::WordY},
+    {"pi", Formelinterpreter::ConstPi},
 };
 
-constexpr size_t longestWord = 5;
+// The longest word; a longer run of letters is no word.
+constexpr size_t longestWord = [] {
+    size_t longest = 0;
+    for (const functions::Function& f : functions::table) {
+        longest = std::max(longest, std::string_view(f.word).size());
+    }
+    return longest;
+}();
 
 unsigned char lookUpWord(std::string_view word) {
+    for (const functions::Function& f : functions::table) {
+        if (f.word == word) {
+            return f.code;
+        }
+    }
     for (const Word& entry : wordTable) {
         if (entry.text == word) {
             return entry.code;

@@ -64,78 +64,14 @@ struct Evaluation {
 
 void Evaluation::function(unsigned char code, Value& target) {
     switch (code) {
-    case Formelinterpreter::Sin:
-        target = f.SINUS();
+#define QUINT_FUNCTION_CASE(name, number, word, routine, ...)                                      \
+    case Formelinterpreter::name:                                                                  \
+        target = f.routine();                                                                      \
         break;
-    case Formelinterpreter::Cos:
-        target = f.COSINUS();
-        break;
-    case Formelinterpreter::Tan:
-        target = f.TANGENS();
-        break;
-    case Formelinterpreter::Cot:
-        target = f.COTANGENS();
-        break;
-    case Formelinterpreter::ASin:
-        target = f.ASINUS();
-        break;
-    case Formelinterpreter::ACos:
-        target = f.ACOSINUS();
-        break;
-    case Formelinterpreter::ATan:
-        target = f.ATANGENS();
-        break;
-    case Formelinterpreter::ACot:
-        target = f.ACOTANGENS();
-        break;
-    case Formelinterpreter::SinD:
-        target = f.SINUS_DEG();
-        break;
-    case Formelinterpreter::CosD:
-        target = f.COSINUS_DEG();
-        break;
-    case Formelinterpreter::TanD:
-        target = f.TANGENS_DEG();
-        break;
-    case Formelinterpreter::CotD:
-        target = f.COTANGENS_DEG();
-        break;
-    case Formelinterpreter::ASinD:
-        target = f.ASINUS_DEG();
-        break;
-    case Formelinterpreter::ACosD:
-        target = f.ACOSINUS_DEG();
-        break;
-    case Formelinterpreter::ATanD:
-        target = f.ATANGENS_DEG();
-        break;
-    case Formelinterpreter::ACotD:
-        target = f.ACOTANGENS_DEG();
-        break;
-    case Formelinterpreter::SinH:
-        target = f.SINUSH();
-        break;
-    case Formelinterpreter::CosH:
-        target = f.COSINUSH();
-        break;
-    case Formelinterpreter::TanH:
-        target = f.TANGENSH();
-        break;
-    case Formelinterpreter::Sqrt:
-        target = f.QWURZEL();
-        break;
-    case Formelinterpreter::Log:
-        target = f.LOG();
-        break;
-    case Formelinterpreter::Ln:
-        target = f.LN();
-        break;
-    case Formelinterpreter::ExpZ:
-        target = f.EXP_Z();
-        break;
+        QUINT_FUNCTIONS(QUINT_FUNCTION_CASE)
+#undef QUINT_FUNCTION_CASE
     default:
-        target = f.EXP_N();
-        break;
+        break; // only function codes come here
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interpreter/departure.h"
+#include "interpreter/function_list.h"
 
 #include <cstdint>
 #include <string_view>
@@ -34,33 +35,13 @@ struct Formelinterpreter {
         ConstE = 101,   // the constant e
         VarX = 120,     // the variable x
         WordY = 121,    // the word "y": no value
-        Sin = 128,      // sin, cos, tan, cot in radians
-        Cos = 129,
-        Tan = 130,
-        Cot = 131,
-        ASin = 132, // asin, acos, atan, acot giving radians
-        ACos = 133,
-        ATan = 134,
-        ACot = 135,
-        SinD = 136, // sin, cos, tan, cot in degrees
-        CosD = 137,
-        TanD = 138,
-        CotD = 139,
-        ASinD = 140, // asin, acos, atan, acot giving degrees
-        ACosD = 141,
-        ATanD = 142,
-        ACotD = 143,
-        SinH = 144, // hyperbolic sine, cosine, tangent
-        CosH = 145,
-        TanH = 146,
-        Sqrt = 148,    // square root
-        Log = 149,     // logarithm to base 10
-        Ln = 150,      // natural logarithm
-        ExpZ = 151,    // 10 to the power of the argument
-        ExpN = 152,    // e to the power of the argument
-        ConstPi = 153, // the constant pi
-        Number = 154,  // a literal; its value is in Zahlenwerte at the same index
-        Unknown = 155, // an unrecognised word or character: no value
+                        // The function codes, 128 to 152, from the table of functions.
+#define QUINT_FUNCTION_CODE(name, code, ...) name = code,
+        QUINT_FUNCTIONS(QUINT_FUNCTION_CODE)
+#undef QUINT_FUNCTION_CODE
+            ConstPi = 153, // the constant pi
+        Number = 154,      // a literal; its value is in Zahlenwerte at the same index
+        Unknown = 155,     // an unrecognised word or character: no value
     };
 
     // Level stack entries.
@@ -102,30 +83,11 @@ struct Formelinterpreter {
     long double Formel_Berechnen();
     long double Rechnen(long double Wert);
 
-    long double SINUS();
-    long double COSINUS();
-    long double TANGENS();
-    long double COTANGENS();
-    long double ASINUS();
-    long double ACOSINUS();
-    long double ATANGENS();
-    long double ACOTANGENS();
-    long double SINUS_DEG();
-    long double COSINUS_DEG();
-    long double TANGENS_DEG();
-    long double COTANGENS_DEG();
-    long double ASINUS_DEG();
-    long double ACOSINUS_DEG();
-    long double ATANGENS_DEG();
-    long double ACOTANGENS_DEG();
-    long double SINUSH();
-    long double COSINUSH();
-    long double TANGENSH();
-    long double QWURZEL();
-    long double LOG();
-    long double LN();
-    long double EXP_Z();
-    long double EXP_N();
+    // One routine per function code (SINUS ... EXP_N): each evaluates the parenthesised
+    // argument after its code and applies its function.
+#define QUINT_FUNCTION_ROUTINE(name, code, word, routine, ...) long double routine();
+    QUINT_FUNCTIONS(QUINT_FUNCTION_ROUTINE)
+#undef QUINT_FUNCTION_ROUTINE
 
     // The code at index i; End beyond the program or outside the array.
     unsigned char codeAt(int i) const {

@@ -25,11 +25,11 @@ struct IntervalArithmetic {
         }
         return quotient(l, r);
     }
-    Value power(const Value& l, const Value& r) { return library(enclosePower(l, r)); }
+    Value power(const Value& l, const Value& r) { return library(powerComputed(l, r)); }
     Value integerPower(const Value& l, int n) {
-        return library(enclosePower(l, Interval::point(n)));
+        return library(powerComputed(l, Interval::point(n)));
     }
-    Value function(unsigned char code, const Value& v) { return library(encloseFunction(code, v)); }
+    Value function(unsigned char code, const Value& v) { return library(encloseComputed(code, v)); }
 
 private:
     Value library(const LibraryEnclosure& e) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interpreter/function_table.h"
 #include "interpreter/interval.h"
 
 #include <cstdint>
@@ -18,26 +19,24 @@ struct LibraryEnclosure {
     Failure failure;
 };
 
-// What an enclosure holds.
-enum class Reading : uint8_t {
-    // What the evaluator computes for every extended argument of the range: the argument
-    // rounded to double, the library's result, reciprocals and degree conversions rounded to
-    // extended precision; a result that underflows to 0 fails with ERANGE.
-    Computed,
-    // The exact value of the formula's function for every real argument of the range, its
-    // constants taken as they are stored; a value too small for a double is a value, not a
-    // failure. Domain errors, poles and overflow fail as the evaluator's do.
-    Exact,
-};
+// The two readings of the functions and powers of the formula language over every argument
+// of a range.
+//
+// Computed: what the evaluator computes for every extended argument: the argument rounded to
+// double, the library's result, reciprocals and degree conversions rounded to extended
+// precision; a result that underflows to 0 fails with ERANGE.
+LibraryEnclosure encloseComputed(unsigned char code, const Interval& argument);
+LibraryEnclosure powerComputed(const Interval& base, const Interval& exponent);
 
-// The functions of the formula language over every argument in `argument`.
-LibraryEnclosure encloseFunction(unsigned char code, const Interval& argument,
-                                 Reading reading = Reading::Computed);
+// Exact: the exact value of the formula's function for every real argument, its constants
+// taken as they are stored; a value too small for a double is a value, not a failure, and
+// keeps the sign the function guarantees. Domain errors, poles and overflow fail as the
+// evaluator's do.
+LibraryEnclosure encloseExact(unsigned char code, const Interval& argument);
+LibraryEnclosure powerExact(const Interval& base, const Interval& exponent);
+// One library function alone, exactly: what the slopes are made of.
+LibraryEnclosure encloseLibraryExactly(const functions::Library& library, const Interval& argument);
 
 // The largest error, in units in the last place of the double result, that the enclosures
-// allow the library call behind the function of `code` (for ExpZ: pow, as for every power).
+// allow the library call behind the function of `code`.
 int libraryErrorUlps(unsigned char code);
-
-// pow(base, exponent): as the evaluator computes a power, both rounded to double, or exactly.
-LibraryEnclosure enclosePower(const Interval& base, const Interval& exponent,
-                              Reading reading = Reading::Computed);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interpreter/function_formulas.h"
+#include "interpreter/function_table.h"
 #include "interpreter/integer_power.h"
 
 #include <cmath>

@@ -129,13 +129,18 @@ private:
                 return true;
             }
             if (e.cannotFail && e.d.excludesZero()) {
-                saved_[level] += n - 4;
                 if (!evaluate(pending_, from + 1)) {
                     return false;
                 }
-                tracker_.skipValidRun(to - 1, to, sides_.at(grid_.at(to)).d);
-                result_.passed.push_back({from, to, PassedRun::Empty});
-                pending_ = to + 1;
+                pending_ = from + 2;
+                // The end, evaluated anyway, must bear the enclosure out: of its sign and that of
+                // the points before, not 0 and valid. Otherwise the rest is scanned in full.
+                const PointDifference end = pointOf(sides_.at(grid_.at(to)));
+                if (signOf(e.d) * end.d > 0 && tracker_.skipValidRun(to - 1, to, end)) {
+                    saved_[level] += n - 4;
+                    result_.passed.push_back({from, to, PassedRun::Empty});
+                    pending_ = to + 1;
+                }
                 return true;
             }
         }

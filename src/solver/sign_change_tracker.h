@@ -46,12 +46,18 @@ public:
     }
 
     // Takes the state after a run of valid points of one strict sign, from the one after the
-    // point fed last up to `newer`, whose places hold nothing: the run's last two points.
-    void skipValidRun(int64_t older, int64_t newer, long double newerD) {
+    // point fed last up to `newer`, whose places hold nothing: the run's last two points. The
+    // run must go on from a valid point fed last, and its end, evaluated, must be valid and of
+    // that point's strict sign; otherwise nothing is taken and the result is false, so that a
+    // wrong claim about the run cannot hide a sign change or a zero at its end.
+    bool skipValidRun(int64_t older, int64_t newer, const PointDifference& end) {
+        if (last_ != Last::Valid || end.failed || end.skippedDivision || !(newerD_ * end.d > 0)) {
+            return false;
+        }
         olderIndex_ = older;
         newerIndex_ = newer;
-        newerD_ = newerD;
-        last_ = Last::Valid;
+        newerD_ = end.d;
+        return true;
     }
 
     // Takes the state after a run of failing points that goes on from the point fed last up

@@ -181,4 +181,113 @@ TEST(ExactEnclosure, UnderflowIsAValue) {
     EXPECT_TRUE(gauss.program.enclose({27.3L, 40}).alwaysFails);
 }
 
+enum class Guarantee { Positive, Negative, None };
+
+struct SignCase {
+    const char* text;
+    long double lo;
+    long double hi;
+    Guarantee sign; // what the formula guarantees of every exact value over [lo, hi]
+};
+
+// Values whose magnitude falls below the range of extended precision keep the sign the
+// formula guarantees: exp is above 0, even powers and square roots of values other than 0
+// are, and products and sums of such keep their signs. A difference of two such values, or a
+// value that may be 0, guarantees nothing.
+const SignCase signCases[] = {
+    {"expn(0-x^2)-0", 1000, 2000, Guarantee::Positive},
+    {"expn(0-x^2)-0", -2000, -1000, Guarantee::Positive},
+    {"expn(0-x^2)-0", -1e6L, 1e6L, Guarantee::Positive},
+    {"expn(x)", -1e9L, -1e8L, Guarantee::Positive},
+    {"expz(x)", -1e9L, -1e8L, Guarantee::Positive},
+    {"(expn(0-x))^2", 6000, 7000, Guarantee::Positive},
+    {"(0-expn(0-x))^2", 6000, 7000, Guarantee::Positive},
+    {"(0-expn(0-x))^3", 6000, 7000, Guarantee::Negative},
+    {"(expn(0-x))^(0.5)", 12000, 13000, Guarantee::Positive},
+    {"sqrt(expn(0-x))", 12000, 13000, Guarantee::Positive},
+    {"expn(0-x)*expn(0-x)", 6000, 7000, Guarantee::Positive},
+    {"expn(0-x)*(0-expn(0-x))", 6000, 7000, Guarantee::Negative},
+    {"expn(0-x)/2", 12000, 13000, Guarantee::Positive},
+    {"(0-expn(0-x))/(2+x)", 12000, 13000, Guarantee::Negative},
+    {"expn(0-x)+expn(0-2*x)", 12000, 13000, Guarantee::Positive},
+    {"expn(0-x^2)+x^2", -1000, 1000, Guarantee::Positive},
+    {"0-expn(0-x^2)-x^4", -1000, 1000, Guarantee::Negative},
+    {"atan(expn(0-x))", 12000, 13000, Guarantee::Positive},
+    {"tanh(0-expn(0-x))", 12000, 13000, Guarantee::Negative},
+    {"expn(0-x)-expn(0-2*x)", 12000, 13000, Guarantee::None},
+    {"expn(0-x)-expn(0-x)", 12000, 13000, Guarantee::None},
+    {"expn(0-x^2)-expn(0-x^2)", -1000, 1000, Guarantee::None},
+    {"(x-1)^2", 0, 2, Guarantee::None},
+    {"sin(expn(0-x))", 12000, 13000, Guarantee::None},
+    {"x*expn(0-x^2)", -1000, 1000, Guarantee::None},
+};
+
+class SignOutlivesUnderflow : public testing::TestWithParam<SignCase> {};
+
+TEST_P(SignOutlivesUnderflow, AsTheFormulaGuarantees) {
+    const SignCase& s = GetParam();
+    const Case c(s.text);
+    const Interval range{s.lo, s.hi};
+    const FlatProgram::ExactEnclosure e = c.program.encloseExactly(range);
+    SCOPED_TRACE(std::string(s.text) + " over " + shown(range) + ": " + shown(e.value));
+    switch (s.sign) {
+    case Guarantee::Positive:
+        EXPECT_TRUE(e.value.excludesZero());
+        EXPECT_GE(e.value.lo, 0);
+        break;
+    case Guarantee::Negative:
+        EXPECT_TRUE(e.value.excludesZero());
+        EXPECT_LE(e.value.hi, 0);
+        break;
+    case Guarantee::None:
+        EXPECT_FALSE(e.value.excludesZero());
+        break;
+    }
+    std::mt19937 random(11);
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_TRUE(holdsValue(c, range, e, pointOf(range, k, random)));
+    }
+    // The same over every piece of a split range, down to single points.
+    for (const Interval& piece :
+         {Interval{s.lo, s.lo}, Interval{s.hi, s.hi}, Interval{s.lo, (s.lo + s.hi) / 2}}) {
+        const FlatProgram::ExactEnclosure p = c.program.encloseExactly(piece);
+        if (s.sign != Guarantee::None) {
+            EXPECT_TRUE(p.value.excludesZero()) << shown(piece) << ": " << shown(p.value);
+        }
+        EXPECT_TRUE(holdsValue(c, piece, p, piece.lo));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formulas, SignOutlivesUnderflow, testing::ValuesIn(signCases));
+
+// The slope keeps its sign too: d/dx exp(-x^2) = -2x exp(-x^2) is below 0 for every x > 0.
+TEST(SignOutlivesUnderflow, InTheSlope) {
+    const Case c("expn(0-x^2)");
+    const FlatProgram::ExactEnclosure right = c.program.encloseExactly({1000, 2000});
+    EXPECT_TRUE(right.slope.excludesZero()) << shown(right.slope);
+    EXPECT_LE(right.slope.hi, 0);
+    const FlatProgram::ExactEnclosure left = c.program.encloseExactly({-2000, -1000});
+    EXPECT_TRUE(left.slope.excludesZero()) << shown(left.slope);
+    EXPECT_GE(left.slope.lo, 0);
+}
+
+// The computed reading has no such flag: its ends bound what the evaluator computes, which is
+// 0 where an extended product underflows. exp's own results are at least the smallest double.
+TEST(SignOutlivesUnderflow, ComputedValuesAreBoundedByTheirEnds) {
+    const Case exp("expn(x)");
+    const FlatProgram::Enclosure e = exp.program.enclose({-745, -700});
+    EXPECT_GE(e.value.lo, 0x1p-1074L);
+    std::string product = "expn(x)";
+    for (int k = 1; k < 16; ++k) {
+        product += "*expn(x)";
+    }
+    const Case underflowing(product);
+    const FlatProgram::Enclosure u = underflowing.program.enclose({-745, -740});
+    int status = 0;
+    const long double value = underflowing.program.evaluate(-744, status);
+    EXPECT_EQ(value, 0);
+    EXPECT_LE(u.value.lo, 0);
+    EXPECT_FALSE(u.value.excludesZero());
+}
+
 } // namespace

@@ -186,8 +186,8 @@ const HiddenCase hiddenCases[] = {
     {"NestedUnderflow", "expn(0-expn(x/10))", "0", 0, 80, 100, none, Cover::ProvenNone},
     {"UnderflowBesideARoot", "expn(0-x^2)*(x-30.5)", "0", 0, 100, 100,
      [] { return roots({30.5L}); }, Cover::Complete},
-    // Below the smallest normal long double nothing can be told.
-    {"ExponentialBelowEveryValue", "expn(0-x^2)", "0", 0, 1000, 100, none, Cover::Undecided},
+    // Below the smallest long double, exp is still above 0.
+    {"ExponentialBelowEveryValue", "expn(0-x^2)", "0", 0, 1000, 100, none, Cover::ProvenNone},
     // The roots of a catalogue example stay, its pole and its border are no roots.
     {"PolesOfTheCatalogue", "4/(X-5)-2/(X+4)+5/(X+1)", "0", 0, 1000, 100,
      // Over the common denominator: 7x^2 + 23x - 74 = 0.

@@ -100,4 +100,57 @@ TEST(PrunedScan, PassesOverTheInteriorOfStretches) {
     EXPECT_GE(full.points(), grid.n + 1);
 }
 
+// An enclosure that is wrong wherever d changes sign inside a stretch: it claims that no point
+// fails and that d keeps, over the whole stretch, the sign it has at the stretch's start.
+class UnsoundSides final : public DifferenceSource {
+public:
+    explicit UnsoundSides(const EquationSides& sides) : sides_(sides) {}
+
+    SideDifference at(long double x) const override { return sides_.at(x); }
+    DifferenceBlock atBlock(const long double* x, int count,
+                            DifferenceBlock::Storage& storage) const override {
+        return sides_.atBlock(x, count, storage);
+    }
+    DifferenceEnclosure enclose(long double lo, long double) const override {
+        const long double sign = sides_.at(lo).d < 0 ? -1 : 1;
+        const Interval d = Interval::point(sign);
+        return {d, Interval::point(0), d, true, false};
+    }
+
+private:
+    const EquationSides& sides_;
+};
+
+struct OneSignChange {
+    const char* left;
+    const char* right;
+};
+
+// Each has one place where d changes sign or is 0 in [-1000, 1000]; at 100 steps per unit
+// the first halving of the grid ends at x = 0, where x^3 = 0 is exactly 0.
+const OneSignChange oneSignChange[] = {
+    {"x^3", "2"},     {"x", "0.5"}, {"expn(x)", "3"}, {"x^3", "0"},
+    {"sqrt(x)", "1"}, {"1/x", "0"}, {"x^3", "(-7)"},
+};
+
+// Where a stretch ends, its evaluated end must bear the enclosure out; otherwise the stretch
+// is scanned in full, so that a wrong enclosure loses no sign change, zero or border.
+TEST(PrunedScan, WrongEnclosuresAreCaughtAtTheStretchEnds) {
+    EquationSides sides;
+    for (const OneSignChange& c : oneSignChange) {
+        sides.compile(c.left, c.right);
+        const UnsoundSides unsound(sides);
+        for (const long double steps : {100.0L, 1000.0L}) {
+            const ScanGrid grid = makeGrid(-1000, 1000, steps);
+            const ScanOutcome full = scan(sides, grid, false);
+            EXPECT_FALSE(full.brackets.empty()) << c.left << " = " << c.right;
+            EXPECT_TRUE(sameOutcome(scan(unsound, grid, true), full))
+                << c.left << " = " << c.right << " at " << static_cast<double>(steps)
+                << " steps per unit";
+            EXPECT_TRUE(sameOutcome(scan(unsound, grid, true, 1000), full))
+                << c.left << " = " << c.right << " in chunks of 1000";
+        }
+    }
+}
+
 } // namespace

@@ -81,6 +81,14 @@ private:
     mpfi_t v_;
 };
 
+// The 0 that every running value and operand starts from: a constant, as the recorder folds
+// it with the constants combined with it.
+Exact constantZero() {
+    Exact zero(0);
+    zero.constant = true;
+    return zero;
+}
+
 // The walk's policy that computes exactly.
 class ExactWalk {
 public:
@@ -93,7 +101,7 @@ public:
     int32_t& depth() { return depth_; }
     int32_t* stack() { return stack_; }
 
-    Value newOperand() { return Exact(0); }
+    Value newOperand() { return constantZero(); }
     void endLevel() {}
     void loadConstant(Value& target, long double value) {
         target.set(value);
@@ -307,6 +315,15 @@ private:
         default:
             break;
         }
+        // Beyond the doubles the evaluator's argument is infinite, and reducing such an
+        // argument exactly takes thousands of bits: the point is not told.
+        const bool periodic = code == F::Sin || code == F::SinD || code == F::Cos ||
+                              code == F::CosD || code == F::Tan || code == F::TanD ||
+                              code == F::Cot || code == F::CotD;
+        if (periodic && (v.lo() < -DBL_MAX || v.hi() > DBL_MAX)) {
+            uncertain_ = true;
+            return;
+        }
         switch (code) {
         case F::Sin:
         case F::SinD:
@@ -413,7 +430,7 @@ private:
 
 ExactOutcome exactValue(const Formelinterpreter& compiled, long double x) {
     ExactWalk walk(compiled, x);
-    const Exact value = code_walk::level(walk, Exact(0));
+    const Exact value = code_walk::level(walk, constantZero());
     return walk.outcome(value);
 }
 
@@ -421,8 +438,8 @@ bool exactDifferenceQuotient(const Formelinterpreter& compiled, long double a, l
                              long double& lo, long double& hi) {
     ExactWalk at(compiled, a);
     ExactWalk bt(compiled, b);
-    Exact fa = code_walk::level(at, Exact(0));
-    const Exact fb = code_walk::level(bt, Exact(0));
+    Exact fa = code_walk::level(at, constantZero());
+    const Exact fb = code_walk::level(bt, constantZero());
     const ExactOutcome oa = at.outcome(fa);
     const ExactOutcome ob = bt.outcome(fb);
     if (oa.failed || oa.skipped || oa.uncertain || ob.failed || ob.skipped || ob.uncertain) {

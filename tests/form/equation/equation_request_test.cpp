@@ -108,6 +108,10 @@ void EquationRequestTest::requestWritesItsBlock_data() {
                              << "-1"
                              << QStringList{"x^2 = -1", "", " ", "Keine Nullstelle im Intervall",
                                             Closing};
+    // exp(-x^2) is above 0 even where it falls below the smallest long double.
+    QTest::newRow("underflow keeps its sign")
+        << "expn(0-x^2)"
+        << "0" << QStringList{"expn(0-x^2) = 0", "", " ", "Keine Nullstelle im Intervall", Closing};
     // 1/x changes sign at its pole x = 0, where the division is skipped and 1/x reads 1.
     QTest::newRow("pole is no root")
         << "1/x"
@@ -506,9 +510,10 @@ void EquationRequestTest::fullBracketStoreSaysWhereTheListEnds() {
 }
 
 void EquationRequestTest::undecidedStretchesAreNamed() {
-    // exp(-x^2) falls below the smallest normal long double for |x| > sqrt(11355.1...):
-    // there nothing can be told, and the block says so instead of claiming no root.
-    solve("expn(0-x^2)", "0");
+    // exp(-x^2) and exp(-2x^2-1) fall below the smallest normal long double for
+    // |x| > sqrt(11355.1...): there their difference, above 0 in truth, cannot be told, and the
+    // block says so instead of claiming no root.
+    solve("expn(0-x^2)", "expn(0-2*x^2-1)");
     const QStringList written = lines(form->Ergebnisse_ListBox);
     QCOMPARE(written.size(), 6);
     const long double edge = std::sqrt(-std::log(std::numeric_limits<long double>::min()));
