@@ -3,6 +3,7 @@
 #include "solver/finding_groups.h"
 #include "solver/part_pool.h"
 #include "solver/part_search.h"
+#include "solver/zero_runs.h"
 
 #include <algorithm>
 #include <atomic>
@@ -11,54 +12,6 @@
 #include <optional>
 
 namespace {
-
-// Halvings of a run of exact zeros searched for a piece where the sides provably differ.
-constexpr int RunHalvings = 6;
-
-// The grid step that holds x: the index of its lower grid point.
-int64_t stepOf(const ScanGrid& grid, long double x) {
-    int64_t j = static_cast<int64_t>(std::floor(x * grid.stepsPerUnit - grid.start));
-    j = std::clamp<int64_t>(j, 0, std::max<int64_t>(0, grid.n - 1));
-    while (j > 0 && grid.at(j) > x) {
-        --j;
-    }
-    while (j + 1 < grid.n && grid.at(j + 1) <= x) {
-        ++j;
-    }
-    return j;
-}
-
-// Whether a piece of [lo, hi] where the exact function or its derivative keeps away from 0 is
-// found within the given number of halvings.
-bool sidesDifferSomewhere(const DifferenceSource& sides, long double lo, long double hi,
-                          int halvings, long double& where) {
-    const ExactDifference e = sides.encloseExactly(lo, hi);
-    if (e.cannotFail && (e.value.excludesZero() || e.slope.excludesZero())) {
-        where = lo + (hi - lo) / 2;
-        return true;
-    }
-    if (halvings == 0) {
-        return false;
-    }
-    const long double middle = lo + (hi - lo) / 2;
-    return sidesDifferSomewhere(sides, lo, middle, halvings - 1, where) ||
-           sidesDifferSomewhere(sides, middle, hi, halvings - 1, where);
-}
-
-// A run of exact zeros is an identity where no enclosure shows the sides to differ, and a
-// plateau of the precision where one does but d is computed 0 there all the same; where d is
-// computed other than 0 inside, the zeros are roots of their own that meet the grid points.
-std::optional<FindingKind> runKind(const DifferenceSource& sides, const RootBracket& run) {
-    long double where = 0;
-    if (!sidesDifferSomewhere(sides, run.lower, run.upper, RunHalvings, where)) {
-        return FindingKind::Identity;
-    }
-    const SideDifference v = sides.at(where);
-    if (!v.failed && !v.skippedDivision && v.d == 0) {
-        return FindingKind::Plateau;
-    }
-    return std::nullopt;
-}
 
 // The scan's brackets with the runs of exact zeros decided: whole, or as their single zeros.
 struct DecidedRuns {
@@ -74,8 +27,9 @@ DecidedRuns decideRuns(const DifferenceSource& sides, const ScanGrid& grid,
             out.brackets.push_back(b);
             continue;
         }
-        const std::optional<FindingKind> kind =
-            b.last - b.first + 1 >= ShortestZeroRun ? runKind(sides, b) : std::nullopt;
+        const std::optional<FindingKind> kind = b.last - b.first + 1 >= ShortestZeroRun
+                                                    ? zeroRunKind(sides, b.lower, b.upper)
+                                                    : std::nullopt;
         if (kind) {
             out.settled.push_back({b.first, b.last, *kind});
             continue;
@@ -183,7 +137,7 @@ SearchOutcome searchEquation(const DifferenceSource& sides, const ScanGrid& grid
     if (static_cast<int>(scan.brackets.size()) >= MaxBrackets) {
         out.capReached = true;
         out.listedUpTo = scan.brackets.back().upper;
-        upTo = std::min(grid.n, stepOf(grid, out.listedUpTo) + 1);
+        upTo = std::min(grid.n, grid.stepOf(out.listedUpTo) + 1);
     }
 
     const DecidedRuns runs = decideRuns(sides, grid, scan.brackets);

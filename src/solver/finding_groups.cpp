@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -13,6 +14,8 @@ bool joinsPlace(Mark::Kind kind) {
     return kind == Mark::Root || kind == Mark::Flat || kind == Mark::EdgeAbove ||
            kind == Mark::EdgeBelow;
 }
+
+constexpr long double Infinity = std::numeric_limits<long double>::infinity();
 
 // Halvings spent at most on locating where the exact slope changes sign.
 constexpr int SlopeHalvings = 128;
@@ -55,8 +58,17 @@ public:
         const bool zero = hasZero() && !plateauFinding();
         const std::optional<Finding> gap = zero ? std::nullopt : gapFinding();
         if (gap) {
+            // The flats on either side of a gap are plateaus of their own.
+            if (const std::optional<Finding> below = plateauFinding(-Infinity, gap->lower)) {
+                out.push_back(*below);
+            }
             out.push_back(*gap);
-        } else if (const std::optional<Finding> root = rootFinding()) {
+            if (const std::optional<Finding> above = plateauFinding(gap->upper, Infinity)) {
+                out.push_back(*above);
+            }
+            return;
+        }
+        if (const std::optional<Finding> root = rootFinding()) {
             out.push_back(*root);
         }
         if (const std::optional<Finding> plateau = plateauFinding()) {
@@ -164,20 +176,24 @@ private:
     }
 
     // Where d cannot be told from 0, when that reaches over more than the printed places.
-    std::optional<Finding> plateauFinding() const {
-        const std::optional<Finding> span = flatSpan(false);
+    std::optional<Finding> plateauFinding(long double from = -Infinity,
+                                          long double to = Infinity) const {
+        const std::optional<Finding> span = flatSpan(false, from, to);
         if (!span || printedAlike(span->lower, span->upper)) {
             return std::nullopt;
         }
         return span;
     }
 
-    // From the first to the last flat mark, or only those flat by the exact values.
-    std::optional<Finding> flatSpan(bool byExactValues) const {
+    // From the first to the last flat mark within [from, to], or only those flat by the exact
+    // values.
+    std::optional<Finding> flatSpan(bool byExactValues, long double from = -Infinity,
+                                    long double to = Infinity) const {
         std::optional<Finding> span;
         for (size_t i = first_; i < last_; ++i) {
             const Mark& m = marks_[i];
-            if (m.kind != Mark::Flat || (byExactValues && !m.byExactValues)) {
+            if (m.kind != Mark::Flat || (byExactValues && !m.byExactValues) || m.lower < from ||
+                m.upper > to) {
                 continue;
             }
             if (!span) {
@@ -221,20 +237,27 @@ bool sameRootAsLast(const std::vector<Finding>& out, const Finding& f) {
     return false;
 }
 
-// Plateaus that meet are one, and so are undecided stretches, also where the gap between them
-// does not show in print.
+// Plateaus and identities that meet are one, and so are undecided stretches, also where the gap
+// between them does not show in print.
 void joinMeeting(std::vector<Finding>& out) {
     while (out.size() >= 2) {
         Finding& last = out.back();
         Finding& before = out[out.size() - 2];
-        const bool joins = last.kind == before.kind && (last.kind == FindingKind::Plateau ||
-                                                        last.kind == FindingKind::Undecided);
+        // Where an identity meets a plateau, the sides are equal within the precision over both.
+        const auto equal = [](FindingKind k) {
+            return k == FindingKind::Plateau || k == FindingKind::Identity;
+        };
+        const bool joins = (last.kind == before.kind && last.kind == FindingKind::Undecided) ||
+                           (equal(last.kind) && equal(before.kind));
         // A gap that does not show in the printed places is none.
         if (!joins || (last.lower > before.upper && !printedAlike(last.lower, before.upper))) {
             return;
         }
         before.upper = std::max(before.upper, last.upper);
         before.certainty = std::max(before.certainty, last.certainty);
+        if (last.kind != before.kind) {
+            before.kind = FindingKind::Plateau;
+        }
         out.pop_back();
     }
 }

@@ -7,6 +7,7 @@
 #include "solver/resolved_values.h"
 #include "solver/sign_change_narrowing.h"
 #include "solver/underflow_as_value.h"
+#include "solver/zero_runs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +38,8 @@ constexpr long double PoleGrowth = 0x1p20L;
 // piece's values decide instead.
 constexpr long double StallPieces = 64;
 constexpr size_t StallSamples = 15;
+// What telling a run of exact zeros may cost, in exact enclosures: its halvings' count.
+constexpr int ZeroRunCost = 127;
 
 bool usable(const Sample& s) {
     return !s.value.failed && !s.value.skippedDivision && !std::isnan(s.value.d);
@@ -324,7 +327,7 @@ private:
                 out_.complete = false;
                 // Searched up to the grid point where the piece's step starts: a piece inside a
                 // step may end a hair below a root it has not reported yet.
-                out_.reached = grid_.at(stepOf(p.lo.x));
+                out_.reached = grid_.at(grid_.stepOf(p.lo.x));
                 todo_.clear();
                 return;
             }
@@ -432,20 +435,7 @@ private:
         return found;
     }
 
-    int64_t stepOfBracket(size_t k) const { return stepOf(work_.brackets[k].lower); }
-
-    // The grid step that holds x.
-    int64_t stepOf(long double x) const {
-        int64_t j = static_cast<int64_t>(std::floor(x * grid_.stepsPerUnit - grid_.start));
-        j = std::clamp<int64_t>(j, 0, std::max<int64_t>(0, grid_.n - 1));
-        while (j > 0 && grid_.at(j) > x) {
-            --j;
-        }
-        while (j + 1 < grid_.n && grid_.at(j + 1) <= x) {
-            ++j;
-        }
-        return j;
-    }
+    int64_t stepOfBracket(size_t k) const { return grid_.stepOf(work_.brackets[k].lower); }
 
     // Cuts whole steps at step k: the steps before it, step k alone, the steps after it.
     void cutAtStep(const Piece& p, int64_t k) {
@@ -501,6 +491,9 @@ private:
             undecided(p);
             return;
         }
+        if (exactZero(p.lo) && exactZero(p.hi) && zeroRun(p)) {
+            return;
+        }
         if (p.rootSide == 0) {
             p.rootSide = rootAt(p.hi) ? 1 : (rootAt(p.lo) ? -1 : 0);
         }
@@ -540,7 +533,8 @@ private:
             narrow(p);
             return;
         }
-        if (bounded(e) && stalled(p, e) && (clearBySlope(p, e) || decidedBySamples(p))) {
+        if (bounded(e) && e.cannotFail && stalled(p, e) &&
+            (clearBySlope(p, e) || decidedBySamples(p))) {
             return;
         }
         // A pole or failure inside is cornered by halving; a minimum of |d| by a search for it,
@@ -551,6 +545,25 @@ private:
             return;
         }
         split(p, s);
+    }
+
+    // A piece with exact zeros at both ends, in a step beside an identity the scan found, where
+    // no exact enclosure shows the sides to differ: part of that identity, as where it meets a
+    // gap in the domain. Zeros in the noise about a root are left to the search.
+    bool zeroRun(const Piece& p) {
+        const int64_t step = grid_.stepOf(p.lo.x);
+        const bool besideIdentity =
+            std::any_of(work_.settled.begin(), work_.settled.end(), [step](const SettledRun& r) {
+                return r.kind == FindingKind::Identity && (r.last == step || r.first == step + 1);
+            });
+        if (!besideIdentity || !spend(exactCost_ * ZeroRunCost) ||
+            zeroRunKind(sides_, p.lo.x, p.hi.x) != FindingKind::Identity) {
+            return false;
+        }
+        Mark m{p.lo.x, p.hi.x, p.lo.x, 0, Mark::Run, Certainty::Proven};
+        m.runKind = FindingKind::Identity;
+        pushMark(m);
+        return true;
     }
 
     // Beside a root found already, a monotone piece whose other end is clear of the noise about 0
@@ -600,6 +613,10 @@ private:
     // Whether whole steps are flat: the exact d cannot be told from 0 at either end, nor the
     // computed one anywhere between, as far as points spread over them show; marked so.
     bool flatThroughout(Piece& p) {
+        // Defined throughout: a grid point where the sides fail is a gap, not part of the flat.
+        if (!spend(exactCost_) || !sides_.encloseExactly(p.lo.x, p.hi.x).cannotFail) {
+            return false;
+        }
         const Interval a = exactAt(p.lo, p.exactLo);
         const Interval b = exactAt(p.hi, p.exactHi);
         if (!a.known() || !b.known() || a.excludesZero() || b.excludesZero()) {
@@ -866,7 +883,7 @@ private:
     // Whether the piece is a sign change the scan recorded as it stands, from grid point to grid
     // point: the refinement settles it, on the evaluator's own values as the scan saw them.
     bool scanSignChange(const Piece& p) const {
-        for (size_t k = firstBracketFrom(stepOf(p.lo.x));
+        for (size_t k = firstBracketFrom(grid_.stepOf(p.lo.x));
              k < work_.brackets.size() && work_.brackets[k].lower <= p.lo.x; ++k) {
             const RootBracket& b = work_.brackets[k];
             if (b.kind == BracketKind::SignChange && b.lower == p.lo.x && b.upper == p.hi.x) {
@@ -1148,6 +1165,10 @@ private:
         if (!usable(nearSample)) {
             edgeMark.size = 0;
             edgeMark.beyondScale = false;
+        } else if (edgeMark.beyondScale) {
+            // Rounding that grows toward a gap, as in (x^2-1)/(x-1) beside 1, is no pole: beside
+            // a pole the exact d is as large as the computed one.
+            edgeMark.beyondScale = exactlyBeyond(nearSample, p.scale * PoleGrowth);
         }
         if (failingBelow) {
             if (nearSample.x < p.hi.x) {
@@ -1166,6 +1187,18 @@ private:
                 push(Piece{p.lo, nearSample, p.scale});
             }
         }
+    }
+
+    // Whether |d| at s is exactly beyond bound, where the exact reading there tells.
+    bool exactlyBeyond(const Sample& s, long double bound) {
+        if (!spend(exactCost_)) {
+            return true;
+        }
+        const Interval e = sides_.encloseExactly(s.x, s.x).value;
+        if (!e.known()) {
+            return true;
+        }
+        return e.lo > bound || e.hi < -bound;
     }
 
     static Mark edge(long double failingX, const Sample& valid, bool tendsToZero, long double scale,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 int stepCount(int a, int b, long double stepsPerUnit) {
     const long double steps = (static_cast<long double>(b) - a) * stepsPerUnit;
@@ -25,4 +26,16 @@ int progressInterval(int n, long double stepsPerUnit) {
 ScanGrid makeGrid(int a, int b, long double stepsPerUnit) {
     return {static_cast<long double>(a) * stepsPerUnit, stepsPerUnit,
             stepCount(a, b, stepsPerUnit)};
+}
+
+int64_t ScanGrid::stepOf(long double x) const {
+    int64_t j = static_cast<int64_t>(std::floor(x * stepsPerUnit - start));
+    j = std::clamp<int64_t>(j, 0, std::max<int64_t>(0, n - 1));
+    while (j > 0 && at(j) > x) {
+        --j;
+    }
+    while (j + 1 < n && at(j + 1) <= x) {
+        ++j;
+    }
+    return j;
 }

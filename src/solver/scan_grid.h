@@ -20,6 +20,8 @@ struct ScanGrid {
     int64_t n;
 
     long double at(int64_t j) const { return (start + static_cast<long double>(j)) / stepsPerUnit; }
+    // The step that holds x: the index of its lower grid point, 0 ... n - 1.
+    int64_t stepOf(long double x) const;
 };
 
 // The grid over [a, b] with the given number of steps per unit of x.

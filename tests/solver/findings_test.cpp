@@ -110,6 +110,9 @@ const KindCase kindCases[] = {
     {"HoleOfAQuotient", "sin(x)/x", "2", 0, 10, 100, {}, {}, {0}},
     {"HoleBesideARoot", "(x^2-1)/(x-1)", "5", 0, 10, 100, {4}, {}, {1}},
     {"HoleInsideAPlateau", "tan(x)/x", "1", 0, 1, 100, {}, {}, {0}},
+    // An identity, or the noise of one, on both sides of a gap: the gap, neither roots nor a pole.
+    {"IdentityBesideAGap", "x/x", "1", 0, 10, 100, {}, {}, {0}},
+    {"NoisyIdentityBesideAGap", "(x^2-1)/(x-1)", "x+1", 0, 10, 100, {}, {}, {1}},
     // Borders of the domain.
     {"BorderRoots", "sqrt(1-x^2)", "0", 0, 10, 100, {-1, 1}, {}, {}},
     {"RootNearTheBorder", "ln(x)", "-5", 0, 10, 100, {std::exp(-5.0L)}, {}, {}},
