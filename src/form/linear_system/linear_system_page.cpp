@@ -103,7 +103,8 @@ void Form1::istGleichXYZ_Slot() {
     if (!error.isEmpty()) {
         AusgabeXYZ_listBox->addItem(error);
     } else if (GausAlgorithmus.Werte_uebergeben(XK_Gausalg, Wert_Gausalg, n) != 0) {
-        AusgabeXYZ_listBox->addItem(gauss::infinitelyManySolutions(XK_Gausalg, Wert_Gausalg, n)
+        AusgabeXYZ_listBox->addItem(gauss::solveSystem(XK_Gausalg, Wert_Gausalg, n, n).kind ==
+                                            gauss::SolutionKind::Infinite
                                         ? tr("Unendlich viele Loesungen!")
                                         : tr("Keine Loesung!"));
     } else {
