@@ -10,6 +10,8 @@ namespace gauss {
 
 namespace {
 
+constexpr long double CancelledToZero = 0x1p-52L;
+
 // A choice of unknowns of the typed system: column c (from 1) is unknown[c].
 struct Columns {
     int count = 0;
@@ -87,8 +89,38 @@ Columns independentUnknowns(const long double (*koeff)[Groesse], const long doub
     return taken;
 }
 
+// The magnitudes of the terms that substitute sums into each unknown, by its recurrences
+// with every term's magnitude added: what the unknown's value was made of.
+void substitutedMagnitudes(const Factors& factors, const long double* rhs, long double* size) {
+    const int r = factors.rank;
+    long double z[Groesse] = {};
+    for (int i = 1; i <= factors.n; ++i) {
+        z[i] = std::fabs(rhs[factors.equation[i]]);
+    }
+    long double previous = 1;
+    for (int k = 1; k <= r; ++k) {
+        const long double pivot = std::fabs(factors.lu[k][k]);
+        for (int i = k + 1; i <= r; ++i) {
+            z[i] = (pivot * z[i] + std::fabs(factors.lu[i][k]) * z[k]) / previous;
+        }
+        previous = pivot;
+    }
+    for (int i = r; i >= 1; --i) {
+        for (int j = i + 1; j <= r; ++j) {
+            z[i] += std::fabs(factors.lu[i][j]) * z[j];
+        }
+        z[i] /= std::fabs(factors.lu[i][i]);
+    }
+    for (int i = 1; i <= r; ++i) {
+        size[factors.unknown[i]] = z[i];
+    }
+}
+
 // The unknowns of the elimination's first `rank` steps as values and factors of the
-// others, which are free; false when a number is not finite.
+// others, which are free; false when a number is not finite. A value that cancels to no
+// more than a double's precision (2^-52) of what it was made of is 0: the typed cells,
+// each the double nearest its decimal, say no more of it. So X1 = X3 stays X1 = 1*X3
+// where the decimals 0,6 and 1,5 in binary would make it X1 = 9.3E-16 + 1*X3.
 bool express(const long double (*koeff)[Groesse], const long double* rechts, int equations,
              const Columns& columns, const ScaledSystem& system, const Factors& factors,
              SolutionSet& set) {
@@ -102,10 +134,15 @@ bool express(const long double (*koeff)[Groesse], const long double* rechts, int
             scaled[i] = std::ldexp(rhs[i], system.rowExponent[i]);
         }
         long double y[Groesse] = {};
+        long double size[Groesse] = {};
         substitute(factors, scaled, y);
+        substitutedMagnitudes(factors, scaled, size);
         bool finite = true;
         for (int step = 1; step <= factors.rank; ++step) {
             const int c = factors.unknown[step];
+            if (std::fabs(y[c]) <= CancelledToZero * size[c]) {
+                y[c] = 0;
+            }
             out[columns.unknown[c]] = std::ldexp(y[c], system.exponent[c]) + 0.0L;
             finite = finite && std::isfinite(out[columns.unknown[c]]);
         }

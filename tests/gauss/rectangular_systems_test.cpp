@@ -158,6 +158,11 @@ const Case cases[] = {
      2,
      {{"3", "1", "1"}, {"1", "1", "-1"}, {"5.000001", "2", "1"}},
      {-200, 120, 300}},
+    // X2 = 1 - 0.999999999999 = 1e-12 is made of magnitudes near 1 by cancellation, and
+    // is no rounding noise to be shown as 0.
+    {"SmallValueByCancellation",
+     2,
+     {{"1", "1", "1"}, {"0.999999999999", "1"}, {"1.999999999999", "2", "1"}}},
     {"AllZeroConsistent", 3, {{"0", "0", "0", "0"}, {"0"}}},
     {"AllZeroInconsistent", 2, {{"0", "0", "0"}, {"1"}}},
     {"ZeroEquationBetween", 2, {{"3", "1", "1"}, {"0"}, {"1", "1", "-1"}}},
