@@ -569,6 +569,14 @@
 &lt;/body&gt;&lt;/html&gt;
 </translation>
     </message>
+    <message>
+        <source>X%1 frei</source>
+        <translation>X%1 free</translation>
+    </message>
+    <message>
+        <source>G%1 ist leer</source>
+        <translation>E%1 is empty</translation>
+    </message>
 </context>
 <context>
     <name>i18n</name>
