@@ -577,6 +577,14 @@
         <source>G%1 ist leer</source>
         <translation>E%1 is empty</translation>
     </message>
+    <message>
+        <source>Die linke Seite ist leer</source>
+        <translation>The left side is empty</translation>
+    </message>
+    <message>
+        <source>Die rechte Seite ist leer</source>
+        <translation>The right side is empty</translation>
+    </message>
 </context>
 <context>
     <name>i18n</name>

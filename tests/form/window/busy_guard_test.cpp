@@ -120,6 +120,7 @@ void BusyGuardTest::waitCursorDuringSolve() {
 
 void BusyGuardTest::waitCursorDuringPlot() {
     QTest::keyClicks(form->GleichLinks_LineEdit, "sin(x)");
+    QTest::keyClicks(form->GleichRechts_LineEdit, "0");
     form->TabWidget->setCurrentWidget(form->Graph_TabPage);
     QTest::mouseClick(form->Zeichnen_pushButton, Qt::LeftButton);
     QCOMPARE(form->cursorWhileDrawing, std::optional(Qt::WaitCursor));
