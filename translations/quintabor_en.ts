@@ -200,16 +200,8 @@
         <translation>Search from:</translation>
     </message>
     <message>
-        <source>-1000000</source>
-        <translation>-1000000</translation>
-    </message>
-    <message>
         <source>bis:</source>
         <translation>to:</translation>
-    </message>
-    <message>
-        <source>1000000</source>
-        <translation>1000000</translation>
     </message>
     <message>
         <source>&amp;Gleichung X=?</source>
