@@ -577,6 +577,10 @@
         <source>Die rechte Seite ist leer</source>
         <translation>The right side is empty</translation>
     </message>
+    <message>
+        <source>Nur ganze Zahlen</source>
+        <translation>Whole numbers only</translation>
+    </message>
 </context>
 <context>
     <name>i18n</name>
