@@ -64,6 +64,7 @@ private slots:
     void clearList();
     void germanLocale_data();
     void germanLocale();
+    void tableGrowsWithTheWindow();
 };
 
 void LinearSystemPageTest::init() {
@@ -358,6 +359,35 @@ void LinearSystemPageTest::germanLocale() {
     fill({{"4,5", "1", "1", "0"}, {"0.5", "1", "-1", "0"}, {"1", "0", "0", "3"}});
     clickSolve();
     QCOMPARE(lines(), (QStringList{"X1 =  2.5", "X2 =  2", "X3 =  0.3333333333", Separator}));
+}
+
+// A taller window shows every row of the table and gives the rest to the result list.
+void LinearSystemPageTest::tableGrowsWithTheWindow() {
+    QTableWidget* table = form->GleichungenXYZ_table;
+    const auto rowsShown = [table] {
+        int shown = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const int bottom = table->rowViewportPosition(row) + table->rowHeight(row);
+            shown += table->rowViewportPosition(row) >= 0 && bottom <= table->viewport()->height();
+        }
+        return shown;
+    };
+    QCoreApplication::processEvents();
+    const int heightAtStart = table->height();
+    const int listAtStart = form->AusgabeXYZ_listBox->height();
+    QVERIFY(rowsShown() < 10);
+
+    form->resize(1200, 900);
+    QTRY_VERIFY(table->height() > heightAtStart);
+    QTRY_COMPARE(rowsShown(), 10);
+    QVERIFY(form->AusgabeXYZ_listBox->height() > listAtStart);
+    // Every row shows with room to spare in the table: no more than one row's height.
+    QVERIFY(table->viewport()->height() - (table->rowViewportPosition(9) + table->rowHeight(9)) <=
+            table->rowHeight(9));
+
+    form->resize(1200, 1400);
+    QTRY_VERIFY(form->AusgabeXYZ_listBox->height() > 500);
+    QCOMPARE(rowsShown(), 10);
 }
 
 QUINT_QTEST_MAIN(LinearSystemPageTest)
