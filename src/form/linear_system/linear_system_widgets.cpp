@@ -101,10 +101,11 @@ void Form1::createLinearSystemPage() {
     widget_setup::setFontFamily(GleichungenXYZ_table, "Adobe Courier");
     GleichungenXYZ_table->setRowCount(xyz_table_labels::Rows);
     GleichungenXYZ_table->setColumnCount(xyz_table_labels::Columns);
-    // The table grows with the window until all its rows show.
+    // The table grows with the window first, until all its rows show; the result list below
+    // takes the rest.
     GleichungenXYZ_table->setMaximumHeight(wholeHeight(GleichungenXYZ_table));
     GleichungenXYZ_table->installEventFilter(new TableEndsLeadOut(GleichungenXYZ_table));
-    tabLayout->addWidget(GleichungenXYZ_table);
+    tabLayout->addWidget(GleichungenXYZ_table, 1);
 
     layout21 = widget_setup::newRow("layout21");
     tabLayout->addLayout(layout21);
