@@ -208,15 +208,21 @@ SolutionSet solveSystem(const long double (*koeff)[Groesse], const long double* 
     for (int j = 1; j <= unknowns; ++j) {
         set.free[j] = true;
     }
-    // The leading unknowns are eliminated alone when their decisions agree with the whole
-    // system's; otherwise the pivots of the whole elimination are kept.
-    const Columns leading = independentUnknowns(koeff, rechts, equations, unknowns, set.rank);
+    // With free unknowns, the leading independent ones are eliminated alone when their
+    // decisions agree with the whole system's; otherwise, and without free unknowns, the
+    // pivots of the whole elimination are kept.
+    bool expressed = false;
     bool finite = false;
-    const ScaledSystem system = scaledColumns(koeff, rechts, equations, leading);
-    const Factors factors = factorize(system);
-    if (leading.count == set.rank && factors.rank == set.rank) {
-        finite = express(koeff, rechts, equations, leading, system, factors, set);
-    } else {
+    if (set.rank < unknowns) {
+        const Columns leading = independentUnknowns(koeff, rechts, equations, unknowns, set.rank);
+        const ScaledSystem system = scaledColumns(koeff, rechts, equations, leading);
+        const Factors factors = factorize(system);
+        if (leading.count == set.rank && factors.rank == set.rank) {
+            finite = express(koeff, rechts, equations, leading, system, factors, set);
+            expressed = true;
+        }
+    }
+    if (!expressed) {
         finite = express(koeff, rechts, equations, all, whole, wholeFactors, set);
     }
     if (!finite) {
