@@ -200,16 +200,8 @@
         <translation>Search from:</translation>
     </message>
     <message>
-        <source>-1000000</source>
-        <translation>-1000000</translation>
-    </message>
-    <message>
         <source>bis:</source>
         <translation>to:</translation>
-    </message>
-    <message>
-        <source>1000000</source>
-        <translation>1000000</translation>
     </message>
     <message>
         <source>&amp;Gleichung X=?</source>
@@ -588,6 +580,26 @@
     <message>
         <source>%1 Definitionslücken von x = %2 bis %3</source>
         <translation>%1 gaps in the domain from x = %2 to %3</translation>
+    </message>
+    <message>
+        <source>X%1 frei</source>
+        <translation>X%1 free</translation>
+    </message>
+    <message>
+        <source>G%1 ist leer</source>
+        <translation>E%1 is empty</translation>
+    </message>
+    <message>
+        <source>Die linke Seite ist leer</source>
+        <translation>The left side is empty</translation>
+    </message>
+    <message>
+        <source>Die rechte Seite ist leer</source>
+        <translation>The right side is empty</translation>
+    </message>
+    <message>
+        <source>Nur ganze Zahlen</source>
+        <translation>Whole numbers only</translation>
     </message>
 </context>
 <context>

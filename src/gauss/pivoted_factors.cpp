@@ -82,26 +82,27 @@ Factors factorize(const ScaledSystem& system) {
 
 void substitute(const Factors& factors, const long double* rhs, long double* y) {
     const int n = factors.n;
+    const int r = factors.rank;
     long double z[Groesse] = {};
     for (int i = 1; i <= n; ++i) {
         z[i] = rhs[factors.equation[i]];
     }
     long double previous = 1;
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= r; ++k) {
         const long double pivot = factors.lu[k][k];
-        for (int i = k + 1; i <= n; ++i) {
+        for (int i = k + 1; i <= r; ++i) {
             z[i] = (pivot * z[i] - factors.lu[i][k] * z[k]) / previous;
         }
         previous = pivot;
     }
-    for (int i = n; i >= 1; --i) {
-        for (int j = i + 1; j <= n; ++j) {
+    for (int i = r; i >= 1; --i) {
+        for (int j = i + 1; j <= r; ++j) {
             z[i] -= factors.lu[i][j] * z[j];
         }
         z[i] /= factors.lu[i][i];
     }
     for (int i = 1; i <= n; ++i) {
-        y[factors.unknown[i]] = z[i];
+        y[factors.unknown[i]] = i <= r ? z[i] : 0;
     }
 }
 

@@ -30,8 +30,9 @@ struct Factors {
 
 Factors factorize(const ScaledSystem& system);
 
-// Solves (scaled coefficients) * y = rhs; rhs by equation, y by unknown, both from 1.
-// Only for regular factors.
+// Solves the first rank equations of the factors for the unknowns of the first rank steps,
+// with every other unknown 0; rhs by equation, y by unknown, both from 1. For regular
+// factors this is the solution of (scaled coefficients) * y = rhs.
 void substitute(const Factors& factors, const long double* rhs, long double* y);
 
 } // namespace gauss

@@ -60,6 +60,7 @@ ScaledSystem scaleSystem(const long double (*koeff)[Groesse], const long double*
             system.a[i][j] = std::ldexp(koeff[j][i], scaling.row[i] + scaling.column[j]);
         }
         system.b[i] = std::ldexp(rechts[i], scaling.row[i]);
+        system.rowExponent[i] = scaling.row[i];
     }
     for (int j = 1; j <= n; ++j) {
         system.exponent[j] = scaling.column[j];

@@ -19,6 +19,8 @@ struct ScaledSystem {
     long double b[Groesse];
     // Unknown j of the typed system is unknown j of this one times 2^exponent[j].
     int exponent[Groesse];
+    // Equation i of this system is equation i of the typed one times 2^rowExponent[i].
+    int rowExponent[Groesse];
     // False when an input value is infinite or not a number.
     bool finite;
     // False when every transversal holds a zero coefficient (structurally singular); the

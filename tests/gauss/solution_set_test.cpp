@@ -6,6 +6,8 @@
 #include "gauss/gausalgorithmus.h"
 #include "gauss/solution_set.h"
 
+#include "exact_fraction.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,89 +23,6 @@ namespace {
 
 constexpr int G = Gausalgorithmus::Groesse;
 
-__extension__ using Wide = __int128;
-
-// An exact fraction of two 128-bit integers, enough for the few short decimals below.
-struct Fraction {
-    Wide num = 0;
-    Wide den = 1;
-};
-
-Wide gcd128(Wide a, Wide b) {
-    a = a < 0 ? -a : a;
-    b = b < 0 ? -b : b;
-    while (b != 0) {
-        const Wide r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
-Fraction reduced(Wide num, Wide den) {
-    if (den < 0) {
-        num = -num;
-        den = -den;
-    }
-    const Wide g = gcd128(num, den);
-    return g == 0 ? Fraction{0, 1} : Fraction{num / g, den / g};
-}
-
-Fraction minus(Fraction a, Fraction b) {
-    return reduced(a.num * b.den - b.num * a.den, a.den * b.den);
-}
-Fraction times(Fraction a, Fraction b) {
-    return reduced(a.num * b.num, a.den * b.den);
-}
-Fraction over(Fraction a, Fraction b) {
-    return reduced(a.num * b.den, a.den * b.num);
-}
-
-// A decimal text such as "-0.385" as an exact fraction.
-Fraction exact(const std::string& text) {
-    Wide num = 0;
-    Wide den = 1;
-    bool negative = false;
-    bool fraction = false;
-    for (char c : text) {
-        if (c == '-') {
-            negative = true;
-        } else if (c == '.') {
-            fraction = true;
-        } else {
-            num = num * 10 + (c - '0');
-            if (fraction) {
-                den *= 10;
-            }
-        }
-    }
-    return reduced(negative ? -num : num, den);
-}
-
-// Rank of rows of fractions by exact elimination.
-int rank(std::vector<std::vector<Fraction>> rows) {
-    int r = 0;
-    const std::size_t columns = rows.empty() ? 0 : rows[0].size();
-    for (std::size_t c = 0; c < columns && r < static_cast<int>(rows.size()); ++c) {
-        std::size_t pivot = r;
-        while (pivot < rows.size() && rows[pivot][c].num == 0) {
-            ++pivot;
-        }
-        if (pivot == rows.size()) {
-            continue;
-        }
-        std::swap(rows[pivot], rows[r]);
-        for (std::size_t i = r + 1; i < rows.size(); ++i) {
-            const Fraction f = over(rows[i][c], rows[r][c]);
-            for (std::size_t j = c; j < columns; ++j) {
-                rows[i][j] = minus(rows[i][j], times(f, rows[r][j]));
-            }
-        }
-        ++r;
-    }
-    return r;
-}
-
 struct Case {
     std::string name;
     // Equations as {right-hand side, k1, ..., kn}.
@@ -117,32 +36,32 @@ void PrintTo(const Case& c, std::ostream* os) {
 // The truth from the exact ranks: infinitely many solutions when the coefficients have a
 // rank below n and the right-hand side adds none.
 bool infinitelyManyInTruth(const Case& c) {
-    std::vector<std::vector<Fraction>> left;
-    std::vector<std::vector<Fraction>> augmented;
+    std::vector<std::vector<exact::Fraction>> left;
+    std::vector<std::vector<exact::Fraction>> augmented;
     for (const auto& equation : c.equations) {
-        std::vector<Fraction> row;
+        std::vector<exact::Fraction> row;
         for (std::size_t j = 1; j < equation.size(); ++j) {
-            row.push_back(exact(equation[j]));
+            row.push_back(exact::fromDecimal(equation[j]));
         }
         left.push_back(row);
-        row.push_back(exact(equation[0]));
+        row.push_back(exact::fromDecimal(equation[0]));
         augmented.push_back(row);
     }
     const int n = static_cast<int>(c.equations.size());
-    const int coefficientRank = rank(left);
-    return coefficientRank < n && coefficientRank == rank(augmented);
+    const int coefficientRank = exact::rank(left);
+    return coefficientRank < n && coefficientRank == exact::rank(augmented);
 }
 
 bool uniqueInTruth(const Case& c) {
-    std::vector<std::vector<Fraction>> left;
+    std::vector<std::vector<exact::Fraction>> left;
     for (const auto& equation : c.equations) {
-        std::vector<Fraction> row;
+        std::vector<exact::Fraction> row;
         for (std::size_t j = 1; j < equation.size(); ++j) {
-            row.push_back(exact(equation[j]));
+            row.push_back(exact::fromDecimal(equation[j]));
         }
         left.push_back(row);
     }
-    return rank(left) == static_cast<int>(c.equations.size());
+    return exact::rank(left) == static_cast<int>(c.equations.size());
 }
 
 struct Typed {
@@ -170,6 +89,11 @@ Typed typed(const Case& c, const std::vector<int>& rowScale, const std::vector<i
     return t;
 }
 
+// The answer of the square system is that it has infinitely many solutions.
+bool infinitelyMany(const long double (*koeff)[G], const long double* rechts, int n) {
+    return gauss::solveSystem(koeff, rechts, n, n).kind == gauss::SolutionKind::Infinite;
+}
+
 class SolutionSet : public testing::TestWithParam<Case> {};
 
 // As typed, and scaled: the equations by 10^-150 ... 10^150, the unknowns by 10^-120 ...
@@ -190,7 +114,7 @@ TEST_P(SolutionSet, AgreesWithTheExactRanks) {
             const int result = solver.Werte_uebergeben(t.koeff, t.rechts, t.n);
             EXPECT_EQ(result == 0, uniqueInTruth(c))
                 << "scaled " << !rows.empty() << !columns.empty();
-            EXPECT_EQ(gauss::infinitelyManySolutions(t.koeff, t.rechts, t.n), many)
+            EXPECT_EQ(infinitelyMany(t.koeff, t.rechts, t.n), many)
                 << "scaled " << !rows.empty() << !columns.empty();
         }
     }
@@ -252,20 +176,20 @@ TEST(SolutionSetInput, ValuesThatAreNotFiniteGiveNoAnswer) {
     t.koeff[1][1] = t.koeff[2][1] = t.koeff[1][2] = t.koeff[2][2] = 1;
     t.rechts[1] = 1;
     t.rechts[2] = std::numeric_limits<long double>::infinity();
-    EXPECT_FALSE(gauss::infinitelyManySolutions(t.koeff, t.rechts, 2));
+    EXPECT_FALSE(infinitelyMany(t.koeff, t.rechts, 2));
     t.rechts[2] = 1;
-    EXPECT_TRUE(gauss::infinitelyManySolutions(t.koeff, t.rechts, 2));
+    EXPECT_TRUE(infinitelyMany(t.koeff, t.rechts, 2));
     t.koeff[2][2] = std::numeric_limits<long double>::quiet_NaN();
-    EXPECT_FALSE(gauss::infinitelyManySolutions(t.koeff, t.rechts, 2));
+    EXPECT_FALSE(infinitelyMany(t.koeff, t.rechts, 2));
 }
 
 TEST(SolutionSetInput, CountsOutsideTheArraysAndMissingArrays) {
     Typed t;
-    EXPECT_FALSE(gauss::infinitelyManySolutions(t.koeff, t.rechts, 0));
-    EXPECT_FALSE(gauss::infinitelyManySolutions(t.koeff, t.rechts, -1));
-    EXPECT_FALSE(gauss::infinitelyManySolutions(t.koeff, t.rechts, G));
-    EXPECT_FALSE(gauss::infinitelyManySolutions(nullptr, t.rechts, 1));
-    EXPECT_FALSE(gauss::infinitelyManySolutions(t.koeff, nullptr, 1));
+    EXPECT_FALSE(infinitelyMany(t.koeff, t.rechts, 0));
+    EXPECT_FALSE(infinitelyMany(t.koeff, t.rechts, -1));
+    EXPECT_FALSE(infinitelyMany(t.koeff, t.rechts, G));
+    EXPECT_FALSE(infinitelyMany(nullptr, t.rechts, 1));
+    EXPECT_FALSE(infinitelyMany(t.koeff, nullptr, 1));
 }
 
 } // namespace

@@ -25,6 +25,7 @@
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
 #include "form/window/departure_line.h"
+#include "form/window/empty_side_line.h"
 #include "form/window/form1.h"
 #include "interpreter/formelinterpreter.h"
 #include "interpreter/round.h"
@@ -110,8 +111,9 @@ void Form1::istGleichSlot() {
                     textOf(GleichRechts_LineEdit->text().toUtf8()), equationSides);
     Ergebnisse_ListBox->addItem(headingLine());
     Ergebnisse_ListBox->addItem(QString());
-    // A side not read as typed would be solved as a different equation.
-    const QString misread = departureLine(links, rechts);
+    // An empty side would be solved as 0, a side not read as typed as a different equation.
+    const QString empty = emptySideLine(links, rechts);
+    const QString misread = empty.isEmpty() ? departureLine(links, rechts) : empty;
     if (!misread.isEmpty()) {
         Ergebnisse_ListBox->addItem(misread);
         Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));

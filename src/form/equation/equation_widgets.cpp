@@ -18,6 +18,7 @@
 
 #include "form/window/result_list.h"
 #include "form/window/result_list_copy.h"
+#include "form/window/whole_number_spin_box.h"
 #include "form/window/widget_setup.h"
 #include "interpreter/formelinterpreter.h"
 
@@ -84,7 +85,7 @@ void Form1::createEquationTab() {
     textLabel1 = new QLabel(frame3);
     textLabel1->setObjectName("textLabel1");
     layout29->addWidget(textLabel1);
-    Mitte_spinBox = new QSpinBox(frame3);
+    Mitte_spinBox = new WholeNumberSpinBox(frame3);
     Mitte_spinBox->setObjectName("Mitte_spinBox");
     Mitte_spinBox->setFixedSize(110, 25);
     Mitte_spinBox->setRange(-1000000000, 1000000000);
@@ -97,7 +98,7 @@ void Form1::createEquationTab() {
     textLabel2 = new QLabel(frame3);
     textLabel2->setObjectName("textLabel2");
     layout30->addWidget(textLabel2);
-    Delta_spinBox = new QSpinBox(frame3);
+    Delta_spinBox = new WholeNumberSpinBox(frame3);
     Delta_spinBox->setObjectName("Delta_spinBox");
     Delta_spinBox->setFixedSize(85, 25);
     Delta_spinBox->setRange(1, 1000000);

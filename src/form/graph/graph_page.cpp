@@ -19,6 +19,7 @@
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
 #include "form/window/departure_line.h"
+#include "form/window/empty_side_line.h"
 #include "form/window/formula_records.h"
 
 namespace {
@@ -69,6 +70,12 @@ QString label(const char* format, long double value) {
     return QString::fromStdString(formatNumber(format, value));
 }
 
+// Why a side gets no curve: it is empty, or not read as typed; empty when it gets one.
+QString unusableSideLine(const Formelinterpreter& side, bool leftSide) {
+    const QString empty = emptySideLine(side, leftSide);
+    return empty.isEmpty() ? departureLine(side, leftSide) : empty;
+}
+
 // A legend, followed by why its curve is missing when it is.
 QString legend(const QString& text, const QString& misread) {
     return misread.isEmpty() ? text : text + QStringLiteral("   ") + misread;
@@ -81,9 +88,9 @@ void Form1::ZeichnenSlot() {
     const QString linksText = GleichLinks_LineEdit->text();
     const QString rechtsText = GleichRechts_LineEdit->text();
     compileSides(textOf(linksText.toUtf8()), textOf(rechtsText.toUtf8()));
-    // A side not read as typed gets no curve, and neither does the difference.
-    const QString linksMisread = departureLine(links, true);
-    const QString rechtsMisread = departureLine(rechts, false);
+    // An empty side or one not read as typed gets no curve, and neither does the difference.
+    const QString linksMisread = unusableSideLine(links, true);
+    const QString rechtsMisread = unusableSideLine(rechts, false);
     const QString diffMisread = linksMisread.isEmpty() ? rechtsMisread : linksMisread;
 
     setFrameSize(grafik->width(), grafik->height());

@@ -1,5 +1,6 @@
 // The linear-system page: reads the coefficient table, solves the system and lists the
-// values of the unknowns; the example button loads the built-in systems.
+// values of the unknowns, or its solution set; the example button loads the built-in
+// systems.
 #include "form/window/form1.h"
 
 #include <QAbstractItemModel>
@@ -7,12 +8,10 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include <algorithm>
-#include <cmath>
-
 #include "form/linear_system/linear_system_examples.h"
+#include "form/linear_system/solution_lines.h"
+#include "form/linear_system/table_system.h"
 #include "form/window/busy_guard.h"
-#include "form/window/c_locale_format.h"
 #include "gauss/gausalgorithmus.h"
 #include "gauss/solution_set.h"
 
@@ -23,93 +22,38 @@ Gausalgorithmus GausAlgorithmus;
 long double XK_Gausalg[Gausalgorithmus::Groesse][Gausalgorithmus::Groesse];
 // Right-hand sides handed to the solver, by equation from 1.
 long double Wert_Gausalg[Gausalgorithmus::Groesse];
-// Number of equations, and of unknowns, of the last solve.
+// Number of unknowns of the last solve.
 int AnzahlVariablen_Gausalg = 0;
 // Scratch text for formatted lines and the example button's label.
 QString Str;
 
 namespace {
 
-// The table holds at most this many equations.
-constexpr int MaxEquations = 10;
 constexpr const char* Separator =
     "------------------------------------------------------------------------------";
-
-// A table cell read as a number.
-struct Cell {
-    // The cell is empty or holds only blanks.
-    bool empty;
-    // The cell holds a finite number, written with "," or "." as the decimal point.
-    bool number;
-    long double value;
-};
-
-Cell readCell(const QTableWidget* table, int row, int column) {
-    const QTableWidgetItem* item = table->item(row, column);
-    QString text = item ? item->text().trimmed() : QString();
-    if (text.isEmpty()) {
-        return {true, false, 0};
-    }
-    bool ok = false;
-    const double value = text.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || !std::isfinite(value)) {
-        return {false, false, 0};
-    }
-    return {false, true, value};
-}
-
-// Number of consecutive rows from the top whose right-hand side is a number.
-int countEquations(const QTableWidget* table) {
-    const int rows = std::min(table->rowCount(), MaxEquations);
-    int n = 0;
-    while (n < rows && readCell(table, n, 0).number) {
-        ++n;
-    }
-    return n;
-}
-
-// Reads the n x n system into XK_Gausalg and Wert_Gausalg. Empty coefficient cells count
-// as 0. Returns the line that names the first coefficient cell holding text that is not a
-// number, or an empty text when every cell could be read.
-QString readSystem(const QTableWidget* table, int n) {
-    for (int row = 0; row < n; ++row) {
-        Wert_Gausalg[row + 1] = readCell(table, row, 0).value;
-        for (int column = 1; column <= n; ++column) {
-            const Cell cell = readCell(table, row, column);
-            if (!cell.empty && !cell.number) {
-                return Form1::tr("Keine Zahl in G%1, %2: %3")
-                    .arg(QString::number(row + 1),
-                         table->model()->headerData(column, Qt::Horizontal).toString(),
-                         table->item(row, column)->text());
-            }
-            XK_Gausalg[column][row + 1] = cell.value;
-        }
-    }
-    return QString();
-}
-
-// Formats the value of unknown i with the "C" numeric conventions, whatever the locale.
-QString resultLine(int i, long double value) {
-    return QString::fromStdString(formatInCLocale("X%d = % .10LG", i, value));
-}
 
 } // namespace
 
 void Form1::istGleichXYZ_Slot() {
     const BusyGuard busy;
-    const int n = countEquations(GleichungenXYZ_table);
-    AnzahlVariablen_Gausalg = n;
-    const QString error = readSystem(GleichungenXYZ_table, n);
-    if (!error.isEmpty()) {
-        AusgabeXYZ_listBox->addItem(error);
-    } else if (GausAlgorithmus.Werte_uebergeben(XK_Gausalg, Wert_Gausalg, n) != 0) {
-        AusgabeXYZ_listBox->addItem(gauss::infinitelyManySolutions(XK_Gausalg, Wert_Gausalg, n)
-                                        ? tr("Unendlich viele Loesungen!")
-                                        : tr("Keine Loesung!"));
-    } else {
-        for (int i = 1; i <= n; ++i) {
-            Str = resultLine(i, GausAlgorithmus.getWert(i));
-            AusgabeXYZ_listBox->addItem(Str);
+    const TableSystem typed = readTableSystem(GleichungenXYZ_table, XK_Gausalg, Wert_Gausalg);
+    const int m = typed.equations;
+    const int k = typed.unknowns;
+    AnzahlVariablen_Gausalg = k;
+    if (!typed.unreadable.isEmpty()) {
+        AusgabeXYZ_listBox->addItem(typed.unreadable);
+    } else if (m > 0) {
+        AusgabeXYZ_listBox->addItems(typed.emptyRows);
+        // A square system the solver solves is written from its values; any other shape, or
+        // a system without one solution, from its solution set.
+        if (m == k && GausAlgorithmus.Werte_uebergeben(XK_Gausalg, Wert_Gausalg, k) == 0) {
+            for (int i = 1; i <= k; ++i) {
+                Str = valueLine(i, GausAlgorithmus.getWert(i));
+                AusgabeXYZ_listBox->addItem(Str);
+            }
+        } else {
+            AusgabeXYZ_listBox->addItems(
+                solutionLines(gauss::solveSystem(XK_Gausalg, Wert_Gausalg, m, k)));
         }
     }
     AusgabeXYZ_listBox->addItem(QString::fromLatin1(Separator));

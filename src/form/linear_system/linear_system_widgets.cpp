@@ -4,9 +4,11 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -63,6 +65,13 @@ private:
     }
 };
 
+// The height that shows every row of the table with its header, its frame and a
+// horizontal scroll bar.
+int wholeHeight(const QTableWidget* table) {
+    return 2 * table->frameWidth() + table->horizontalHeader()->sizeHint().height() +
+           table->verticalHeader()->length() + table->horizontalScrollBar()->sizeHint().height();
+}
+
 } // namespace
 
 void Form1::createLinearSystemPage() {
@@ -89,12 +98,14 @@ void Form1::createLinearSystemPage() {
         GleichungenXYZ_table->setVerticalHeaderItem(
             row, new QTableWidgetItem(tr(xyz_table_labels::Vertical[row])));
     }
-    GleichungenXYZ_table->setMaximumHeight(250);
     widget_setup::setFontFamily(GleichungenXYZ_table, "Adobe Courier");
     GleichungenXYZ_table->setRowCount(xyz_table_labels::Rows);
     GleichungenXYZ_table->setColumnCount(xyz_table_labels::Columns);
+    // The table grows with the window first, until all its rows show; the result list below
+    // takes the rest.
+    GleichungenXYZ_table->setMaximumHeight(wholeHeight(GleichungenXYZ_table));
     GleichungenXYZ_table->installEventFilter(new TableEndsLeadOut(GleichungenXYZ_table));
-    tabLayout->addWidget(GleichungenXYZ_table);
+    tabLayout->addWidget(GleichungenXYZ_table, 1);
 
     layout21 = widget_setup::newRow("layout21");
     tabLayout->addLayout(layout21);

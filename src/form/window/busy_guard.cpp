@@ -8,14 +8,31 @@ namespace {
 
 int activeGuards = 0;
 
-// Releases pass: they end presses made before the window got busy (a held stretch button
-// would stay down), and without their press they do nothing.
-bool isDroppedInput(const QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonRelease || type == QEvent::KeyRelease) {
-        return false;
+enum class Treatment { Pass, Drop, Hold };
+
+// Presses, keys, wheel turns and shortcuts are held. Releases pass while nothing is held:
+// they end presses made before the window got busy (a held stretch button would stay
+// down). Pointer moves carry no request of their own and are dropped; hovering and the
+// shortcut map's queries pass.
+Treatment treatment(const QEvent* event, bool holding) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        return Treatment::Drop;
+    case QEvent::ShortcutOverride:
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+    case QEvent::HoverMove:
+    case QEvent::Enter:
+    case QEvent::Leave:
+        return Treatment::Pass;
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyRelease:
+        return holding ? Treatment::Hold : Treatment::Pass;
+    case QEvent::Shortcut:
+        return Treatment::Hold;
+    default:
+        return event->isInputEvent() ? Treatment::Hold : Treatment::Pass;
     }
-    return event->isInputEvent() || type == QEvent::Shortcut;
 }
 
 } // namespace
@@ -26,7 +43,6 @@ BusyGuard::BusyGuard(QWidget* stillServed)
     if (!outermost_) {
         return;
     }
-    clock_.start();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -36,13 +52,14 @@ BusyGuard::~BusyGuard() {
     if (!outermost_) {
         return;
     }
-    // Input that waits in the queue now came while the window was busy: deliver it to the
-    // filter, which drops it. Timers wait for the event loop.
-    if (clock_.elapsed() >= MomentMs) {
-        QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
-    }
     QCoreApplication::instance()->removeEventFilter(this);
     QApplication::restoreOverrideCursor();
+    // Input still waiting in the window system's queue follows these in the event loop.
+    for (HeldEvent& held : held_) {
+        if (held.receiver) {
+            QCoreApplication::postEvent(held.receiver, held.event.release());
+        }
+    }
 }
 
 bool BusyGuard::isServed(const QObject* receiver) const {
@@ -56,5 +73,12 @@ bool BusyGuard::isServed(const QObject* receiver) const {
 }
 
 bool BusyGuard::eventFilter(QObject* watched, QEvent* event) {
-    return isDroppedInput(event) && !isServed(watched);
+    const Treatment what = treatment(event, !held_.empty());
+    if (what == Treatment::Pass || isServed(watched)) {
+        return false;
+    }
+    if (what == Treatment::Hold) {
+        held_.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
+    }
+    return true;
 }

@@ -1,20 +1,22 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+#include <vector>
+
+class QEvent;
+
 // Marks the application busy while a computation runs on the GUI thread: shows the wait
 // cursor and lets no press of a key or button, wheel turn or shortcut through except to the
-// window stillServed (the progress dialog), as a modal dialog would. Input that arrived during a
-// computation of Moment or longer is dropped when the guard ends, so that clicks made meanwhile do
-// not run afterwards. Guards nest; only the outermost one acts.
+// window stillServed (the progress dialog), as a modal dialog would. Input that arrives
+// meanwhile is kept, not lost: what Qt delivers during the computation is held back and
+// handed on in its order once the guard ends, so that a tab clicked during a long solve
+// opens after it. Guards nest; only the outermost one acts.
 class BusyGuard : public QObject {
 public:
-    // Input typed ahead of a shorter computation is kept.
-    static constexpr qint64 MomentMs = 100;
-
     explicit BusyGuard(QWidget* stillServed = nullptr);
     ~BusyGuard() override;
     BusyGuard(const BusyGuard&) = delete;
@@ -24,9 +26,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct HeldEvent {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QEvent> event;
+    };
+
     bool isServed(const QObject* receiver) const;
 
     QPointer<QWidget> stillServed_;
-    QElapsedTimer clock_;
     bool outermost_;
+    std::vector<HeldEvent> held_;
 };

@@ -16,6 +16,8 @@
 
 #include <iterator>
 
+#include "form/window/return_keys.h"
+
 void Form1::makeConnections() {
     connect(Zeichnen_pushButton, &QPushButton::clicked, this, &Form1::ZeichnenSlot);
     connect(yOffset_scrollBar, &QScrollBar::valueChanged, this, &Form1::yOffset_scrollBarSlot);
@@ -43,6 +45,16 @@ void Form1::makeConnections() {
     connect(clearTableXYZ_pushButton, &QPushButton::clicked, this, &Form1::clearTabeleXYZ_Slot);
     connect(istGleichXYZ_pushButton, &QPushButton::clicked, this, &Form1::istGleichXYZ_Slot);
     connect(IstGleich_pushButton, &QPushButton::clicked, this, &Form1::istGleichSlot);
+
+    // Return solves, as a click on "=" does: in either side's field and on a focused "=";
+    // in the coefficient table, whose Return ends the edit of a cell, with Ctrl.
+    connect(GleichLinks_LineEdit, &QLineEdit::returnPressed, IstGleich_pushButton,
+            &QPushButton::click);
+    connect(GleichRechts_LineEdit, &QLineEdit::returnPressed, IstGleich_pushButton,
+            &QPushButton::click);
+    clickOnReturn(IstGleich_pushButton);
+    clickOnReturn(istGleichXYZ_pushButton);
+    clickOnCtrlReturn(GleichungenXYZ_table, istGleichXYZ_pushButton);
 }
 
 // One chain through every control in layout order: the equation tab as the chain always was,

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -62,9 +63,10 @@ void Form1::languageChange() {
     textLabel1->setText(tr("Mitte: "));
     textLabel2->setText(tr("Delta:"));
     textLabel3->setText(tr("Annäherung von:"));
-    vonX_lb->setText(tr("-1000000"));
+    // The interval a solve would use, from the first paint on.
+    vonX_lb->setText(QString::number(Mitte_spinBox->value() - Delta_spinBox->value()));
     textLabel4->setText(tr("bis:"));
-    bisX_lb->setText(tr("1000000"));
+    bisX_lb->setText(QString::number(Mitte_spinBox->value() + Delta_spinBox->value()));
     TabWidget->setTabText(TabWidget->indexOf(Gleichung_TabPage), tr("&Gleichung X=?"));
     result_list_copy::setText(Ergebnisse_ListBox, tr("Kopieren"));
 

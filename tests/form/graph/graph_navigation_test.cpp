@@ -105,6 +105,7 @@ void GraphNavigationTest::init() {
     form->clock.start();
     form->grafik->setFixedSize(600, 400);
     form->GleichLinks_LineEdit->setText("10");
+    form->GleichRechts_LineEdit->setText("0");
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     form->TabWidget->setCurrentIndex(1);

@@ -136,7 +136,7 @@ void GraphPlotTest::rangeLabels() {
     QFETCH(int, height);
     QFETCH(QStringList, labels);
     showFrame(width, height);
-    draw("x", "");
+    draw("x", "0");
     QCOMPARE(form->Xmin_textLabel->text(), labels[0]);
     QCOMPARE(form->Xmax_textLabel->text(), labels[1]);
     QCOMPARE(form->Ymin_textLabel->text(), labels[2]);
@@ -149,7 +149,7 @@ void GraphPlotTest::rangeLabelsKeepThePointUnderAGermanLocale() {
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
         QSKIP("the locale de_DE.UTF-8 is not installed");
     }
-    draw("x", "");
+    draw("x", "0");
     std::setlocale(LC_ALL, previous.c_str());
     QCOMPARE(form->Ymin_textLabel->text(), QString("y:-2.01"));
     QCOMPARE(form->Ymax_textLabel->text(), QString("y:+2.01"));
@@ -158,7 +158,7 @@ void GraphPlotTest::rangeLabelsKeepThePointUnderAGermanLocale() {
 void GraphPlotTest::axesOnBlack() {
     showFrame(600, 400);
     // The curve of 10 lies 1000 rows above the origin, out of sight.
-    const QImage image = draw("10", "");
+    const QImage image = draw("10", "0");
     QCOMPARE(image.size(), QSize(600, 400));
     for (int x = 0; x < 600; ++x) {
         QCOMPARE(at(image, x, 200), x == 300 ? Gray : White);
@@ -184,7 +184,7 @@ void GraphPlotTest::axesOnBlack() {
 
 void GraphPlotTest::diagonalAndOnlyTheGreenLegend() {
     showFrame(600, 400);
-    const QImage image = draw("x", "");
+    const QImage image = draw("x", "0");
     // Column i samples x = (i - 300) / 100, drawn at row 200 - (i - 300) or one below it;
     // either way its 3 x 3 dot covers rows 501 - i and 502 - i.
     for (int i = 1; i < 600; ++i) {
@@ -205,8 +205,8 @@ void GraphPlotTest::bothSides() {
     showFrame(600, 400);
     form->yL_yR_pushButton13->click();
     QVERIFY(BeideSeiten);
-    const QImage image = draw("x", "");
-    // The empty right side runs along the x axis; the difference covers the left side.
+    const QImage image = draw("x", "0");
+    // The right side 0 runs along the x axis; the difference covers the left side.
     for (int i = 1; i < 600; i += 37) {
         if (std::abs(i - 300) > 3) {
             QCOMPARE(at(image, i, 201), Yellow);
@@ -299,7 +299,7 @@ void GraphPlotTest::lineBreaksAtTheRowWindow() {
     QFETCH(int, failure);
     QFETCH(bool, joined);
     showFrame(600, 400);
-    const QImage before = draw("10", "");
+    const QImage before = draw("10", "0");
     // Scale 1: row = 200 - value. Columns 1 ... 99 in row 100, 101 ... 199 in row 300,
     // column 100 under test.
     std::vector<long double> values(600, 0.0L);
@@ -325,7 +325,7 @@ void GraphPlotTest::lineBreaksAtTheRowWindow() {
 
 void GraphPlotTest::dotIsThreeByThree() {
     showFrame(600, 400);
-    draw("10", "");
+    draw("10", "0");
     // One valid sample at column 300, row 100.
     std::vector<long double> values(600, 100.0L);
     std::vector<int> failures(600, EDOM);
@@ -358,7 +358,7 @@ void GraphPlotTest::curveAsDrawnColumnByColumn() {
     QFETCH(int, failureEvery);
     QFETCH(double, yOffset);
     showFrame(600, 400);
-    const QImage before = draw("10", "");
+    const QImage before = draw("10", "0");
     QRandomGenerator random(seed);
     std::vector<long double> values(600, 0.0L);
     std::vector<int> failures(600, 0);
@@ -423,7 +423,7 @@ void GraphPlotTest::narrowFrames() {
 
 void GraphPlotTest::frameWiderThan2000Columns() {
     showFrame(2500, 300);
-    const QImage image = draw("0.5", "");
+    const QImage image = draw("0.5", "0");
     QCOMPARE(image.width(), 2500);
     // 0.5 lies 50 rows above the centre row 150 in every column.
     for (int i = 1; i < 2500; ++i) {
@@ -486,6 +486,22 @@ void GraphPlotTest::misreadSideHasNoCurve_data() {
         << "2x"
         << QStringList{"", "", "yDiff_f(x)=x - 2x   Fehlendes Malzeichen auf der rechten Seite: 2x"}
         << -1;
+    // An empty side is no side of an equation: neither it nor the difference is drawn.
+    QTest::newRow("empty left side")
+        << true << ""
+        << "0.5"
+        << QStringList{"yL_f(x)=   Die linke Seite ist leer", "yR_f(x)=0.5",
+                       "yDiff_f(x)= - 0.5   Die linke Seite ist leer"}
+        << 150;
+    QTest::newRow("blank right side, difference only")
+        << false << "x"
+        << "   " << QStringList{"", "", "yDiff_f(x)=x -       Die rechte Seite ist leer"} << -1;
+    QTest::newRow("both sides empty") << true << ""
+                                      << ""
+                                      << QStringList{"yL_f(x)=   Die linke Seite ist leer",
+                                                     "yR_f(x)=   Die rechte Seite ist leer",
+                                                     "yDiff_f(x)= -    Die linke Seite ist leer"}
+                                      << -1;
     QTest::newRow("both sides misread")
         << true << "(x"
         << "x)"
@@ -496,8 +512,8 @@ void GraphPlotTest::misreadSideHasNoCurve_data() {
         << -1;
 }
 
-// A side the compiler does not read as typed has no curve, nor has the difference; the
-// legend says why.
+// A side that is empty or that the compiler does not read as typed has no curve, nor has
+// the difference; the legend says why.
 void GraphPlotTest::misreadSideHasNoCurve() {
     QFETCH(bool, both);
     QFETCH(QString, left);
@@ -546,7 +562,7 @@ void GraphPlotTest::longTextsAreCut() {
     showFrame(600, 400);
     // 300 characters: the interpreter keeps the first 255, the legend shows all.
     const QString left = QString("1+").repeated(150).chopped(1) + "x";
-    const QImage image = draw(left, "");
+    const QImage image = draw(left, "0");
     QCOMPARE(qstrlen(links.Formel), 255u);
     QVERIFY(count(image, Green, QRect(0, 52, 600, 25)) > 100);
 }

@@ -63,29 +63,32 @@ void LinearSystemAccuracyTest::solve_data() {
     // Row 2 on the left is 1.1 times row 1, its right-hand side is not.
     QTest::newRow("singular decimals")
         << Rows{{"-0.700", "0.830", "-0.350"}, {"-0.769", "0.913", "-0.385"}} << NoSolution;
-    // The same with decimal commas and the right-hand side 1.1 times too.
+    // The same with decimal commas and the right-hand side 1.1 times too: X2 free,
+    // X1 = -70/83 + 35/83 X2.
     QTest::newRow("singular decimal commas, consistent")
-        << Rows{{"-0,7", "0,83", "-0,35"}, {"-0,77", "0,913", "-0,385"}} << InfinitelyMany;
+        << Rows{{"-0,7", "0,83", "-0,35"}, {"-0,77", "0,913", "-0,385"}}
+        << InfinitelyMany + QStringList{"X2 frei", "X1 = -0.843373494 + 0.421686747*X2"};
     // Row 3 = row 1 + row 2 on the left, in decimals with commas; 2,2 != 0,6 + 1,5.
     QTest::newRow("row sum in decimal commas") << Rows{{"0,6", "0,1", "0,2", "0,3"},
                                                        {"1,5", "0,4", "0,5", "0,6"},
                                                        {"2,2", "0,5", "0,7", "0,9"}}
                                                << NoSolution;
-    // Row 3 = row 1 + row 2, right-hand side included.
-    QTest::newRow("row sum in decimal commas, consistent") << Rows{{"0,6", "0,1", "0,2", "0,3"},
-                                                                   {"1,5", "0,4", "0,5", "0,6"},
-                                                                   {"2,1", "0,5", "0,7", "0,9"}}
-                                                           << InfinitelyMany;
+    // Row 3 = row 1 + row 2, right-hand side included: X3 free, X1 = X3, X2 = 3 - 2 X3.
+    QTest::newRow("row sum in decimal commas, consistent")
+        << Rows{{"0,6", "0,1", "0,2", "0,3"},
+                {"1,5", "0,4", "0,5", "0,6"},
+                {"2,1", "0,5", "0,7", "0,9"}}
+        << InfinitelyMany + QStringList{"X3 frei", "X1 = 1*X3", "X2 = 3 - 2*X3"};
     // Row 3 = row 1 + row 2 on the left; 7 != 1 + 2.
     QTest::newRow("inconsistent whole numbers") << Rows{{"1", "2", "1", "-1", "3"},
                                                         {"2", "1", "3", "2", "-1"},
                                                         {"7", "3", "4", "1", "2"},
                                                         {"4", "4", "-2", "1", "5"}}
                                                 << NoSolution;
-    QTest::newRow("one to nine") << Rows{{"6", "1", "2", "3"},
-                                         {"15", "4", "5", "6"},
-                                         {"24", "7", "8", "9"}}
-                                 << InfinitelyMany;
+    // Row 3 = 2 row 2 - row 1: X3 free, X1 = X3, X2 = 3 - 2 X3.
+    QTest::newRow("one to nine")
+        << Rows{{"6", "1", "2", "3"}, {"15", "4", "5", "6"}, {"24", "7", "8", "9"}}
+        << InfinitelyMany + QStringList{"X3 frei", "X1 = 1*X3", "X2 = 3 - 2*X3"};
     // Equation 2 alone gives X1 = 4.19 / 6.8466453951e112.
     QTest::newRow("extreme scales")
         << Rows{{"-0.71", "7.85", "-1.00239996e195"}, {"-4.19", "-6.8466453951e112", "0"}}

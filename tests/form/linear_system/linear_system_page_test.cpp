@@ -64,6 +64,7 @@ private slots:
     void clearList();
     void germanLocale_data();
     void germanLocale();
+    void tableGrowsWithTheWindow();
 };
 
 void LinearSystemPageTest::init() {
@@ -82,40 +83,49 @@ void LinearSystemPageTest::solve_data() {
     QTest::newRow("two equations")
         << Rows{{"3", "1", "1"}, {"1", "1", "-1"}} << QStringList{"X1 =  2", "X2 =  1"};
     QTest::newRow("lone right-hand side") << Rows{{"5"}} << QStringList{"Keine Loesung!"};
+    // X1 + X2 = 1 twice: X2 free, X1 = 1 - X2.
     QTest::newRow("equal equations")
-        << Rows{{"1", "1", "1"}, {"1", "1", "1"}} << QStringList{"Unendlich viele Loesungen!"};
+        << Rows{{"1", "1", "1"}, {"1", "1", "1"}}
+        << QStringList{"Unendlich viele Loesungen!", "X2 frei", "X1 = 1 - 1*X2"};
     QTest::newRow("equal left sides, other right-hand sides")
         << Rows{{"1", "1", "1"}, {"2", "1", "1"}} << QStringList{"Keine Loesung!"};
     // 0 = 0 * X1 holds for every X1.
-    QTest::newRow("lone zero equation") << Rows{{"0"}} << QStringList{"Unendlich viele Loesungen!"};
-    // Row 2 is 1.1 times row 1, right-hand side included; then row 2's right-hand side off
-    // by 0.001.
+    QTest::newRow("lone zero equation")
+        << Rows{{"0"}} << QStringList{"Unendlich viele Loesungen!", "X1 frei"};
+    // Row 2 is 1.1 times row 1, right-hand side included: X1 = (-0.7 + 0.35 X2) / 0.83,
+    // that is -70/83 + 35/83 X2 = -0.8433734940 + 0.4216867470 X2. Then row 2's right-hand
+    // side off by 0.001.
     QTest::newRow("proportional, decimal commas")
         << Rows{{"-0,7", "0,83", "-0,35"}, {"-0,77", "0,913", "-0,385"}}
-        << QStringList{"Unendlich viele Loesungen!"};
+        << QStringList{"Unendlich viele Loesungen!", "X2 frei",
+                       "X1 = -0.843373494 + 0.421686747*X2"};
     QTest::newRow("proportional left sides, decimal commas")
         << Rows{{"-0,7", "0,83", "-0,35"}, {"-0,771", "0,913", "-0,385"}}
         << QStringList{"Keine Loesung!"};
     // The same, row 1 scaled by 1e120 and row 2 by 1e-80.
     QTest::newRow("proportional, scaled")
         << Rows{{"-0,7e120", "0,83e120", "-0,35e120"}, {"-0,77e-80", "0,913e-80", "-0,385e-80"}}
-        << QStringList{"Unendlich viele Loesungen!"};
+        << QStringList{"Unendlich viele Loesungen!", "X2 frei",
+                       "X1 = -0.843373494 + 0.421686747*X2"};
     QTest::newRow("proportional left sides, scaled")
         << Rows{{"-0,7e120", "0,83e120", "-0,35e120"}, {"-0,771e-80", "0,913e-80", "-0,385e-80"}}
         << QStringList{"Keine Loesung!"};
-    // X2 has no coefficient; 3 = X1 twice.
+    // X2 has no coefficient other than 0; 3 = X1 twice.
     QTest::newRow("unknown without coefficients")
-        << Rows{{"3", "1", "0"}, {"3", "1"}} << QStringList{"Unendlich viele Loesungen!"};
-    QTest::newRow("empty first right-hand side") << Rows{{"", "1"}, {"3", "1"}} << QStringList{};
-    // Row 2 ends the system: neither it, nor row 3, nor column 3 is read.
+        << Rows{{"3", "1", "0"}, {"3", "1"}}
+        << QStringList{"Unendlich viele Loesungen!", "X2 frei", "X1 =  3"};
+    // The empty right-hand side counts as 0, as an empty coefficient does: 0 = X1, 3 = X1.
+    QTest::newRow("empty first right-hand side")
+        << Rows{{"", "1"}, {"3", "1"}} << QStringList{"Keine Loesung!"};
+    // Every cell is read: the text is named and nothing is solved.
     QTest::newRow("text right-hand side in row 2") << Rows{{"3", "1", "1", "7"},
                                                            {"1", "1", "-1", "7"},
                                                            {"abc", "1", "1", "1"},
                                                            {"4", "1", "2", "3"}}
-                                                   << QStringList{"X1 =  2", "X2 =  1"};
-    QTest::newRow("text outside the system")
+                                                   << QStringList{"Keine Zahl in G3, Wert=: abc"};
+    QTest::newRow("text beside the square")
         << Rows{{"3", "1", "1", "zwei"}, {"1", "1", "-1"}, {"x", "y"}}
-        << QStringList{"X1 =  2", "X2 =  1"};
+        << QStringList{"Keine Zahl in G1, k3*X3: zwei"};
     // Every order the rotations try keeps a zero on the diagonal.
     QTest::newRow("rotations give up")
         << Rows{{"2", "0", "1", "0"}, {"1", "1", "0", "0"}, {"3", "0", "0", "1"}}
@@ -128,9 +138,88 @@ void LinearSystemPageTest::solve_data() {
     // 4.5 = X1 + X2, 0.5 = X1 - X2: the comma counts for the number of equations too.
     QTest::newRow("both decimal marks")
         << Rows{{"4,5", "1", "1"}, {"0.5", "1", "-1"}} << QStringList{"X1 =  2.5", "X2 =  2"};
-    // 6 = 2 X1, 5 = 5 X2; the blank right-hand side of row 2 ends the system.
+    // 6 = 2 X1, 5 = 5 X2; row 3 with its blank right-hand side says 0 = X1 + X2, which
+    // X1 = 3, X2 = 1 do not satisfy.
     QTest::newRow("blank cells") << Rows{{"6", "2", "  "}, {"5", "   ", "5"}, {"  ", "1", "1"}}
-                                 << QStringList{"X1 =  3", "X2 =  1"};
+                                 << QStringList{"Keine Loesung!"};
+    QTest::newRow("blank cells, two equations")
+        << Rows{{"6", "2", "  "}, {"5", "   ", "5"}} << QStringList{"X1 =  3", "X2 =  1"};
+    // 3 = X1 + X2, 1 = X1 - X2 + 2 X3: X3 free, X1 = 2 - X3, X2 = 1 + X3.
+    QTest::newRow("two equations in three unknowns")
+        << Rows{{"3", "1", "1"}, {"1", "1", "-1", "2"}}
+        << QStringList{"Unendlich viele Loesungen!", "X3 frei", "X1 = 2 - 1*X3", "X2 = 1 + 1*X3"};
+    // 6 = X1 + 2 X2 + 3 X3 alone.
+    QTest::newRow("one equation in three unknowns")
+        << Rows{{"6", "1", "2", "3"}}
+        << QStringList{"Unendlich viele Loesungen!", "X2 frei", "X3 frei", "X1 = 6 - 2*X2 - 3*X3"};
+    // X1 appears nowhere: it is free, 0 = X2 - 1 and the rest fix X2 and X3.
+    QTest::newRow("first unknown nowhere")
+        << Rows{{"2", "0", "1"}, {"5", "", "2", "1"}}
+        << QStringList{"Unendlich viele Loesungen!", "X1 frei", "X2 =  2", "X3 =  1"};
+    // 1/3 = X1 + X2.
+    QTest::newRow("underdetermined, formula on the right")
+        << Rows{{"1/3", "1", "1"}}
+        << QStringList{"Unendlich viele Loesungen!", "X2 frei", "X1 = 0.3333333333 - 1*X2"};
+    // Three equations in X1 = 2, X2 = 1.
+    QTest::newRow("overdetermined") << Rows{{"3", "1", "1"}, {"1", "1", "-1"}, {"5", "2", "1"}}
+                                    << QStringList{"X1 =  2", "X2 =  1"};
+    // The third says 2 X1 + X2 = 6, the first two give 5.
+    QTest::newRow("overdetermined, contradicting")
+        << Rows{{"3", "1", "1"}, {"1", "1", "-1"}, {"6", "2", "1"}}
+        << QStringList{"Keine Loesung!"};
+    // 4 = 2 X1, 6 = 3 X1, 10 = 5 X1.
+    QTest::newRow("one unknown, three equations")
+        << Rows{{"4", "2"}, {"6", "3"}, {"10", "5"}} << QStringList{"X1 =  2"};
+    // The gap is named and the rows below it are solved with the others.
+    QTest::newRow("empty row between") << Rows{{"3", "1", "1"}, {}, {"1", "1", "-1"}}
+                                       << QStringList{"G2 ist leer", "X1 =  2", "X2 =  1"};
+    QTest::newRow("empty first rows")
+        << Rows{{}, {" "}, {"4", "2"}} << QStringList{"G1 ist leer", "G2 ist leer", "X1 =  2"};
+    // Two gaps in four equations of X1 = 1, X2 = -1.
+    QTest::newRow("two gaps, overdetermined")
+        << Rows{{"0", "1", "1"}, {}, {"2", "1", "-1"}, {}, {"-1", "1", "2"}}
+        << QStringList{"G2 ist leer", "G4 ist leer", "X1 =  1", "X2 = -1"};
+    // Formulas without x, read by the formula interpreter: 1/3 = X1; 1 = X1 / 3.
+    QTest::newRow("right-hand side 1/3") << Rows{{"1/3", "1"}} << QStringList{"X1 =  0.3333333333"};
+    QTest::newRow("coefficient 1/3") << Rows{{"1", "1/3"}} << QStringList{"X1 =  3"};
+    // 2 = sqrt(2) X1: X1 = sqrt(2).
+    QTest::newRow("square root") << Rows{{"2", "sqrt(2)"}} << QStringList{"X1 =  1.414213562"};
+    QTest::newRow("pi") << Rows{{"2*pi", "pi"}} << QStringList{"X1 =  2"};
+    QTest::newRow("power") << Rows{{"1", "10^(0-3)"}} << QStringList{"X1 =  1000"};
+    // 1/2 = X1 + X2, 1/4 = X1 - X2 with blanks and a decimal comma: X1 = 3/8, X2 = 1/8.
+    QTest::newRow("formulas with blanks") << Rows{{" 1 / 2 ", "1", "1"}, {"0,5 ^ 2", "1", "-1"}}
+                                          << QStringList{"X1 =  0.375", "X2 =  0.125"};
+    // Cells that hold no number are named and nothing is solved.
+    QTest::newRow("x in a cell") << Rows{{"2*x", "1"}}
+                                 << QStringList{"Keine Zahl in G1, Wert=: 2*x"};
+    QTest::newRow("division by zero")
+        << Rows{{"1/0", "1"}} << QStringList{"Keine Zahl in G1, Wert=: 1/0"};
+    QTest::newRow("square root of -1")
+        << Rows{{"1", "sqrt(0-1)"}} << QStringList{"Keine Zahl in G1, k1*X1: sqrt(0-1)"};
+    QTest::newRow("logarithm of 0")
+        << Rows{{"1", "1"}, {"2", "ln(0)"}} << QStringList{"Keine Zahl in G2, k1*X1: ln(0)"};
+    QTest::newRow("function without argument")
+        << Rows{{"1", "sin2"}} << QStringList{"Keine Zahl in G1, k1*X1: sin2"};
+    QTest::newRow("unclosed parenthesis")
+        << Rows{{"(1", "1"}} << QStringList{"Keine Zahl in G1, Wert=: (1"};
+    QTest::newRow("doubled operator")
+        << Rows{{"1", "2*-3"}} << QStringList{"Keine Zahl in G1, k1*X1: 2*-3"};
+    QTest::newRow("number split by a blank")
+        << Rows{{"1", "2 3"}} << QStringList{"Keine Zahl in G1, k1*X1: 2 3"};
+    QTest::newRow("letter outside ASCII")
+        << Rows{{"1", QString::fromUtf8("\xc3\xa4")}}
+        << QStringList{QString::fromUtf8("Keine Zahl in G1, k1*X1: \xc3\xa4")};
+    QTest::newRow("NUL inside") << Rows{{"1",
+                                         QStringLiteral("1") + QChar(0) + QStringLiteral("+5")}}
+                                << QStringList{QStringLiteral("Keine Zahl in G1, k1*X1: 1") +
+                                               QChar(0) + QStringLiteral("+5")};
+    // 1+1+...+1 with 200 ones is 399 characters, more than a formula holds.
+    QTest::newRow("formula longer than the interpreter holds")
+        << Rows{{"1", QStringList(200, "1").join('+')}}
+        << QStringList{"Keine Zahl in G1, k1*X1: " + QStringList(200, "1").join('+')};
+    // 1+1+...+1 with 128 ones is 255 characters: read whole.
+    QTest::newRow("formula as long as the interpreter holds")
+        << Rows{{QStringList(128, "1").join('+'), "1"}} << QStringList{"X1 =  128"};
     QTest::newRow("word in a coefficient")
         << Rows{{"6", "1", "1", "1"}, {"5", "1", "0", "2x"}, {"1", "1", "1", "0"}}
         << QStringList{"Keine Zahl in G2, k3*X3: 2x"};
@@ -270,6 +359,35 @@ void LinearSystemPageTest::germanLocale() {
     fill({{"4,5", "1", "1", "0"}, {"0.5", "1", "-1", "0"}, {"1", "0", "0", "3"}});
     clickSolve();
     QCOMPARE(lines(), (QStringList{"X1 =  2.5", "X2 =  2", "X3 =  0.3333333333", Separator}));
+}
+
+// A taller window shows every row of the table and gives the rest to the result list.
+void LinearSystemPageTest::tableGrowsWithTheWindow() {
+    QTableWidget* table = form->GleichungenXYZ_table;
+    const auto rowsShown = [table] {
+        int shown = 0;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const int bottom = table->rowViewportPosition(row) + table->rowHeight(row);
+            shown += table->rowViewportPosition(row) >= 0 && bottom <= table->viewport()->height();
+        }
+        return shown;
+    };
+    QCoreApplication::processEvents();
+    const int heightAtStart = table->height();
+    const int listAtStart = form->AusgabeXYZ_listBox->height();
+    QVERIFY(rowsShown() < 10);
+
+    form->resize(1200, 900);
+    QTRY_VERIFY(table->height() > heightAtStart);
+    QTRY_COMPARE(rowsShown(), 10);
+    QVERIFY(form->AusgabeXYZ_listBox->height() > listAtStart);
+    // Every row shows with room to spare in the table: no more than one row's height.
+    QVERIFY(table->viewport()->height() - (table->rowViewportPosition(9) + table->rowHeight(9)) <=
+            table->rowHeight(9));
+
+    form->resize(1200, 1400);
+    QTRY_VERIFY(form->AusgabeXYZ_listBox->height() > 500);
+    QCOMPARE(rowsShown(), 10);
 }
 
 QUINT_QTEST_MAIN(LinearSystemPageTest)

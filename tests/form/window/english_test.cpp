@@ -173,7 +173,7 @@ void EnglishTest::everyShownTextIsEnglish() {
     QVERIFY(form != nullptr);
     const QStringList sides[][2] = {{{"x^2"}, {"2"}},  {{"foo(x)"}, {"2"}}, {{"x$"}, {"2"}},
                                     {{"2x"}, {"2"}},   {{"x^^2"}, {"2"}},   {{"(x"}, {"2"}},
-                                    {{"x^2"}, {"-1"}}, {{"x-x"}, {"0"}}};
+                                    {{"x^2"}, {"-1"}}, {{"x-x"}, {"0"}},    {{""}, {"5"}}};
     for (const auto& side : sides) {
         form->GleichLinks_LineEdit->setText(side[0].first());
         form->GleichRechts_LineEdit->setText(side[1].first());
@@ -190,7 +190,8 @@ void EnglishTest::everyShownTextIsEnglish() {
     const Rows systems[] = {{{"1", "1", "1"}, {"1", "1", "1"}},
                             {{"1", "1", "1"}, {"2", "1", "1"}},
                             {{"1", "abc"}},
-                            {{"3", "1", "1"}, {"1", "1", "-1"}}};
+                            {{"3", "1", "1"}, {"1", "1", "-1"}},
+                            {{"3", "1", "1"}, {}, {"1", "1", "-1", "2"}}};
     for (const Rows& rows : systems) {
         form->clearTabeleXYZ_Slot();
         fillTable(form->GleichungenXYZ_table, rows);
@@ -211,9 +212,12 @@ void EnglishTest::everyShownTextIsEnglish() {
     const QStringList written = lines(form->AusgabeXYZ_listBox);
     QVERIFY(written.contains(QStringLiteral("Infinitely many solutions!")));
     QVERIFY(written.contains(QStringLiteral("No solution!")));
+    QVERIFY(written.contains(QStringLiteral("E2 is empty")));
+    QVERIFY(written.contains(QStringLiteral("X3 free")));
     const QStringList results = lines(form->Ergebnisse_ListBox);
     QVERIFY(results.contains(QStringLiteral("Unknown word on the left side: foo")));
     QVERIFY(results.contains(QStringLiteral("No root in the interval")));
+    QVERIFY(results.contains(QStringLiteral("The left side is empty")));
     QVERIFY(results.contains(QStringLiteral("Every x from -1000 to 1000 solves the equation")));
 }
 

@@ -139,9 +139,10 @@ void InteractionTest::connections() {
 }
 
 void InteractionTest::constructionCallsNoSlot() {
-    // Initial values are in place before the connections exist, so nothing has run.
-    QCOMPARE(form->vonX_lb->text(), QStringLiteral("-1000000"));
-    QCOMPARE(form->bisX_lb->text(), QStringLiteral("1000000"));
+    // Initial values are in place before the connections exist, so nothing has run; the
+    // interval read-outs show the spin boxes' interval 0 -+ 1000 all the same.
+    QCOMPARE(form->vonX_lb->text(), QStringLiteral("-1000"));
+    QCOMPARE(form->bisX_lb->text(), QStringLiteral("1000"));
     QCOMPARE(form->TabWidget->currentIndex(), 0);
     QVERIFY(form->calls.isEmpty());
 }
