@@ -322,21 +322,34 @@ private:
                 continue;
             }
             Piece& p = std::get<Piece>(task);
+            const long double stepStart = grid_.at(grid_.stepOf(p.lo.x));
             if (stopped()) {
-                out_.stopped = true;
-                out_.complete = false;
-                // Searched up to the grid point where the piece's step starts: a piece inside a
-                // step may end a hair below a root it has not reported yet.
-                out_.reached = grid_.at(grid_.stepOf(p.lo.x));
-                todo_.clear();
+                stopAt(stepStart);
                 return;
             }
+            const size_t marked = out_.marks.size();
             if (p.wholeSteps()) {
                 classifySteps(p);
             } else {
                 classifyInside(p);
             }
+            if (stopped()) {
+                // A stop inside the classification may have cut its budget short: what it
+                // found there is dropped, and the piece counts as not searched.
+                out_.marks.resize(marked);
+                stopAt(stepStart);
+                return;
+            }
         }
+    }
+
+    // Searched up to the grid point where the stopped piece's step starts: a piece inside a step
+    // may end a hair below a root it has not reported yet.
+    void stopAt(long double stepStart) {
+        out_.stopped = true;
+        out_.complete = false;
+        out_.reached = stepStart;
+        todo_.clear();
     }
 
     // Pieces are pushed in reverse, so that the leftmost is classified first.

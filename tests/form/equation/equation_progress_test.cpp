@@ -386,7 +386,10 @@ void EquationProgressTest::cancelDuringSearchKeepsTheRootsFound() {
     const auto upToReached = std::count_if(expected.begin(), expected.end(),
                                            [reached](long double x) { return x <= reached; });
     QVERIFY(upToReached > 0);
-    QVERIFY(roots.size() >= upToReached);
+    QVERIFY2(roots.size() >= upToReached, qPrintable(QString("%1 roots listed, %2 up to %3")
+                                                         .arg(roots.size())
+                                                         .arg(upToReached)
+                                                         .arg(static_cast<double>(reached))));
     QVERIFY(roots.size() < static_cast<qsizetype>(expected.size()));
     for (qsizetype i = 0; i < roots.size(); ++i) {
         const double root = roots[i].mid(roots[i].indexOf(" = ") + 3).toDouble();
