@@ -5,6 +5,7 @@
 #include "solver/ordered_values.h"
 #include "solver/printed_places.h"
 #include "solver/resolved_values.h"
+#include "solver/root_refinement.h"
 #include "solver/sign_change_narrowing.h"
 #include "solver/underflow_as_value.h"
 #include "solver/zero_runs.h"
@@ -1294,9 +1295,55 @@ private:
 
     bool stopped() const { return stop_.load(std::memory_order_relaxed); }
 
+    // A piece left undecided keeps the sign changes of d the evaluator shows in it: each is
+    // refined as the list's roots are, and kept where it settles on a root; only the rest of the
+    // piece stays undecided.
     void undecided(const Piece& p) {
         out_.complete = false;
-        out_.marks.push_back({p.lo.x, p.hi.x, p.lo.x, 0, Mark::Undecided, Certainty::Resolution});
+        long double from = p.lo.x;
+        if (!p.wholeSteps()) {
+            if (signChange(p.lo, p.hi) && evaluatedRoot(p.lo.x, p.hi.x)) {
+                return;
+            }
+        } else {
+            for (size_t k = firstBracketFrom(p.first);
+                 k < work_.brackets.size() && work_.brackets[k].lower < p.hi.x; ++k) {
+                const RootBracket& b = work_.brackets[k];
+                if (b.upper > p.hi.x || !scanRoot(b.kind)) {
+                    continue;
+                }
+                undecidedMark(from, b.lower);
+                if (b.kind != BracketKind::SignChange) {
+                    Mark root{b.lower, b.upper, b.lower, 0, Mark::Root, Certainty::Evaluated};
+                    root.bracket = b.lower < b.upper;
+                    out_.marks.push_back(root);
+                } else if (!evaluatedRoot(b.lower, b.upper)) {
+                    undecidedMark(b.lower, b.upper);
+                }
+                from = b.upper;
+            }
+        }
+        undecidedMark(from, p.hi.x);
+    }
+
+    static bool scanRoot(BracketKind kind) {
+        return kind == BracketKind::SignChange || kind == BracketKind::SteepRoot ||
+               kind == BracketKind::Touch || kind == BracketKind::Border;
+    }
+
+    bool evaluatedRoot(long double lower, long double upper) {
+        const NarrowedSignChange n = refineSignChange(sides_, lower, upper);
+        if (n.kind != SignChangeKind::Root) {
+            return false;
+        }
+        out_.marks.push_back({n.lo.x, n.hi.x, n.root, 0, Mark::Root, Certainty::Evaluated});
+        return true;
+    }
+
+    void undecidedMark(long double lower, long double upper) {
+        if (lower < upper) {
+            out_.marks.push_back({lower, upper, lower, 0, Mark::Undecided, Certainty::Resolution});
+        }
     }
 
     const DifferenceSource& sides_;

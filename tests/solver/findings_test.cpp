@@ -182,6 +182,41 @@ TEST_F(FindingPropertyTest, RandomEquationsNameEachPlaceOnce) {
     }
 }
 
+// x^((1.5^x)^sin(x)) - 2 by hand, in extended precision throughout.
+long double towerDifference(long double x) {
+    return std::pow(x, std::pow(std::pow(1.5L, x), std::sin(x))) - 2;
+}
+
+// Where the search's budget runs out, on the negative axis where the sides are defined at
+// scattered points only, the sign changes the evaluator shows further on are still roots: every
+// root on [0.5, 20] of a bisection on the grid by hand is listed.
+TEST_F(FindingPropertyTest, SignChangesOutliveTheBudget) {
+    setEquation("(x)^(((1,5)^(x))^(sin(x)))", "2");
+    const std::vector<long double> roots = solveWith(-1000, 1000, 100);
+    EXPECT_FALSE(findingsOf(FindingKind::Undecided).empty());
+    std::vector<std::string> expected;
+    for (int k = 50; k < 2000; ++k) {
+        long double a = k / 100.0L;
+        long double b = (k + 1) / 100.0L;
+        if ((towerDifference(a) < 0) == (towerDifference(b) < 0)) {
+            continue;
+        }
+        for (int i = 0; i < 100; ++i) {
+            const long double m = (a + b) / 2;
+            ((towerDifference(m) < 0) == (towerDifference(a) < 0) ? a : b) = m;
+        }
+        expected.push_back(printedRoot(a));
+    }
+    ASSERT_GE(expected.size(), 5u);
+    std::vector<std::string> listed;
+    for (const long double root : roots) {
+        if (root >= 0.5L && root <= 20) {
+            listed.push_back(printedRoot(root));
+        }
+    }
+    EXPECT_EQ(listed, expected);
+}
+
 // The parts of a request are searched alike on any number of threads.
 TEST_F(FindingPropertyTest, FindingsAreTheSameOnOneTwoAndFourThreads) {
     std::mt19937 random(81226);
