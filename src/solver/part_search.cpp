@@ -797,12 +797,13 @@ private:
     }
 
     // A monotone piece whose ends do not change sign: no root when the exact values at both
-    // ends hold one strict sign, or when one end is an exact zero, which is the root, and the
-    // other is away from 0.
+    // ends hold one strict sign, or when one end is a root, an exact zero the exact value bears
+    // out, and the other is away from 0. A zero of the computed d that is noise is no root: the
+    // exact values at the ends decide.
     bool monotoneWithoutRoot(Piece& p) {
         const Interval a = exactAt(p.lo, p.exactLo);
         const Interval b = exactAt(p.hi, p.exactHi);
-        if ((exactZero(p.lo) && b.excludesZero()) || (exactZero(p.hi) && a.excludesZero())) {
+        if ((rootAt(p.lo) && b.excludesZero()) || (rootAt(p.hi) && a.excludesZero())) {
             return true;
         }
         return a.excludesZero() && b.excludesZero() && (a.lo > 0) == (b.lo > 0);

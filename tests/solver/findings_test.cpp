@@ -182,39 +182,60 @@ TEST_F(FindingPropertyTest, RandomEquationsNameEachPlaceOnce) {
     }
 }
 
-// x^((1.5^x)^sin(x)) - 2 by hand, in extended precision throughout.
-long double towerDifference(long double x) {
-    return std::pow(x, std::pow(std::pow(1.5L, x), std::sin(x))) - 2;
-}
-
-// Where the search's budget runs out, on the negative axis where the sides are defined at
-// scattered points only, the sign changes the evaluator shows further on are still roots: every
-// root on [0.5, 20] of a bisection on the grid by hand is listed.
-TEST_F(FindingPropertyTest, SignChangesOutliveTheBudget) {
-    setEquation("(x)^(((1,5)^(x))^(sin(x)))", "2");
-    const std::vector<long double> roots = solveWith(-1000, 1000, 100);
-    EXPECT_FALSE(findingsOf(FindingKind::Undecided).empty());
-    std::vector<std::string> expected;
-    for (int k = 50; k < 2000; ++k) {
-        long double a = k / 100.0L;
-        long double b = (k + 1) / 100.0L;
-        if ((towerDifference(a) < 0) == (towerDifference(b) < 0)) {
+// The roots of f in [from, to] where it changes sign between grid points 1/stepsPerUnit apart,
+// bisected by hand in extended precision and printed as the list prints them.
+std::vector<std::string> bisectedRoots(long double (*f)(long double), int from, int to,
+                                       int stepsPerUnit) {
+    std::vector<std::string> printed;
+    for (int k = from * stepsPerUnit; k < to * stepsPerUnit; ++k) {
+        long double a = static_cast<long double>(k) / stepsPerUnit;
+        long double b = static_cast<long double>(k + 1) / stepsPerUnit;
+        if ((f(a) < 0) == (f(b) < 0)) {
             continue;
         }
         for (int i = 0; i < 100; ++i) {
             const long double m = (a + b) / 2;
-            ((towerDifference(m) < 0) == (towerDifference(a) < 0) ? a : b) = m;
+            ((f(m) < 0) == (f(a) < 0) ? a : b) = m;
         }
-        expected.push_back(printedRoot(a));
+        printed.push_back(printedRoot(a));
     }
-    ASSERT_GE(expected.size(), 5u);
-    std::vector<std::string> listed;
+    return printed;
+}
+
+std::vector<std::string> printedBetween(const std::vector<long double>& roots, long double from,
+                                        long double to) {
+    std::vector<std::string> printed;
     for (const long double root : roots) {
-        if (root >= 0.5L && root <= 20) {
-            listed.push_back(printedRoot(root));
+        if (root >= from && root <= to) {
+            printed.push_back(printedRoot(root));
         }
     }
-    EXPECT_EQ(listed, expected);
+    return printed;
+}
+
+// Where the search's budget runs out, on the negative axis where the sides are defined at
+// scattered points only, the sign changes the evaluator shows further on are still roots.
+TEST_F(FindingPropertyTest, SignChangesOutliveTheBudget) {
+    setEquation("(x)^(((1,5)^(x))^(sin(x)))", "2");
+    const std::vector<long double> roots = solveWith(-1000, 1000, 100);
+    EXPECT_FALSE(findingsOf(FindingKind::Undecided).empty());
+    const std::vector<std::string> expected = bisectedRoots(
+        [](long double x) { return std::pow(x, std::pow(std::pow(1.5L, x), std::sin(x))) - 2; }, 0,
+        20, 100);
+    ASSERT_GE(expected.size(), 5u);
+    EXPECT_EQ(printedBetween(roots, 0, 20), expected);
+}
+
+// A zero of the computed difference that the exact one does not bear out is no root by itself,
+// and does not hide the root beside it: (x/e)^x / 100 = x just right of the domain's border at 0.
+TEST_F(FindingPropertyTest, ANoiseZeroHidesNoRoot) {
+    setEquation("(((x/e))^(x)/100)", "x");
+    const std::vector<long double> roots = solveWith(-1, 10, 100);
+    const std::vector<std::string> expected = bisectedRoots(
+        [](long double x) { return std::pow(x / std::numbers::e_v<long double>, x) / 100 - x; }, 0,
+        10, 100);
+    ASSERT_EQ(expected.size(), 2u);
+    EXPECT_EQ(printedBetween(roots, -1, 10), expected);
 }
 
 // The parts of a request are searched alike on any number of threads.
