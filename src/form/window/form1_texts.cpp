@@ -80,6 +80,7 @@ void Form1::languageChange() {
     y_textLabel->setText(tr("0"));
     setTextWithoutShortcut(Zeichnen_pushButton, tr("Paint"));
     setTextWithoutShortcut(Normal_pushButton, tr("Normal"));
+    setTextWithoutShortcut(Loesungsintervall_pushButton, tr("Lösungsintervall"));
     setTextWithoutShortcut(Vergroessern_pushButton, tr("Größer"));
     setTextWithoutShortcut(Verkleinern_pushButton, tr("Kleiner"));
     setTextWithoutShortcut(yGroesser_pushButton, tr("yGrößer"));
