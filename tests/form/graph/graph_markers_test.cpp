@@ -230,6 +230,11 @@ void GraphMarkersTest::nothingDrawnAtThePoleOfOneOverX() {
 
 void GraphMarkersTest::solutionInterval() {
     solveAndPlot("x^2", "2", 5);
+    // The button's text is whole in the control column.
+    QPushButton* button = form->Loesungsintervall_pushButton;
+    QCOMPARE(button->text(), QStringLiteral("Lösungsintervall"));
+    QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) <
+            button->contentsRect().width() - 4);
     form->Loesungsintervall_pushButton->click();
     // -5 ... 5 in 580 of 600 columns: 50 pixels a unit, the largest zoom 100 * 2^k that fits.
     QCOMPARE(groesse, 50.0L);
