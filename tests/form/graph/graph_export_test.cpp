@@ -1,6 +1,7 @@
 // The plot written as PNG, SVG and PDF and printed: valid files of the plot's size that show
 // what the frame shows; a name the writer does not know or cannot write gets a message and no
 // file.
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -47,6 +48,7 @@ private slots:
     void printsThePlotAndTheList();
     void failedWritesLeaveNoFile_data();
     void failedWritesLeaveNoFile();
+    void shortcutsFollowThePage();
 };
 
 void GraphExportTest::init() {
@@ -137,6 +139,21 @@ void GraphExportTest::failedWritesLeaveNoFile() {
     QVERIFY(!actions->saveGraph(path).isEmpty());
     QVERIFY(!QFileInfo(path).isFile());
     QCOMPARE(QDir(scratch.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// Ctrl+S saves the plot on the graph tab and the result list elsewhere; Ctrl+P prints.
+void GraphExportTest::shortcutsFollowThePage() {
+    const QKeySequence save(Qt::CTRL | Qt::Key_S);
+    QCOMPARE(actions->drucken_Action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    QCOMPARE(actions->grafikSpeichern_Action->shortcut(), save);
+    QVERIFY(actions->ergebnisseSpeichern_Action->shortcut().isEmpty());
+    form->TabWidget->setCurrentIndex(0);
+    QVERIFY(actions->grafikSpeichern_Action->shortcut().isEmpty());
+    QCOMPARE(actions->ergebnisseSpeichern_Action->shortcut(), save);
+    form->TabWidget->setCurrentIndex(1);
+    form->menuGleichungenXYZ_Action->trigger();
+    QVERIFY(actions->grafikSpeichern_Action->shortcut().isEmpty());
+    QCOMPARE(actions->ergebnisseSpeichern_Action->shortcut(), save);
 }
 
 QUINT_QTEST_MAIN(GraphExportTest)
