@@ -16,7 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # dpkg-shlibdeps (dpkg-dev) derives the dependencies from the libraries the binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's SVG plugins, which the binary does not link, draw the window's icon.
+# Qt's SVG plugins draw the window's icon; the binary links Qt Svg (plots written as SVG) and
+# Qt PrintSupport, which dpkg-shlibdeps names, but not the plugins.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
 
 include(CPack)

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ExportActions</name>
+    <message>
+        <source>Grafik speichern…</source>
+        <translation>Save graph…</translation>
+    </message>
+    <message>
+        <source>Drucken…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Ergebnisse speichern…</source>
+        <translation>Save results…</translation>
+    </message>
+    <message>
+        <source>Grafik speichern</source>
+        <translation>Save graph</translation>
+    </message>
+    <message>
+        <source>Grafiken (*.png *.svg *.pdf)</source>
+        <translation>Graphs (*.png *.svg *.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV, eine Stelle je Zeile (*.csv)</source>
+        <translation>CSV, one place per row (*.csv)</translation>
+    </message>
+    <message>
+        <source>Ergebnisse speichern</source>
+        <translation>Save results</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Der Druck ist fehlgeschlagen.</source>
+        <translation>Printing failed.</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Jedes x von %1 bis %2 löst die Gleichung</source>
@@ -600,6 +643,26 @@
     <message>
         <source>Nur ganze Zahlen</source>
         <translation>Whole numbers only</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht geschrieben: Grafiken werden als .png, .svg oder .pdf gespeichert</source>
+        <translation>The file %1 was not written: graphs are saved as .png, .svg or .pdf</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht geschrieben: die Grafik hat keine Fläche</source>
+        <translation>The file %1 was not written: the graph has no area</translation>
+    </message>
+    <message>
+        <source>Lösungsintervall</source>
+        <translation>Solution interval</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 wurde nicht geschrieben: %2</source>
+        <translation>The file %1 was not written: %2</translation>
+    </message>
+    <message>
+        <source>Schreibfehler</source>
+        <translation>write error</translation>
     </message>
 </context>
 <context>

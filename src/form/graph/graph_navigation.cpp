@@ -5,15 +5,18 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTabWidget>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
+#include "form/equation/solve_record.h"
 #include "form/graph/graph_frame.h"
 #include "form/graph/graph_state.h"
 #include "form/graph/plot_mapping.h"
+#include "form/graph/solution_view.h"
 #include "form/window/c_locale_format.h"
 
 namespace {
@@ -128,6 +131,22 @@ void Form1::zoomAt(int notches, QPoint position) {
     xOffset = showOffset(xOffset_scrollBar, fromCentreColumn * (1 - k) + k * xOffset);
     yOffset = showOffset(yOffset_scrollBar, aboveCentreRow * (k - 1) + k * yOffset);
     ZeichnenSlot();
+}
+
+// The interval of the last solve, else the one the spin boxes would solve on; the y view as
+// reset.
+void Form1::LoesungsintervallSlot() {
+    setFrameSize(grafik->width(), grafik->height());
+    const SolveRecord* solve = lastSolve();
+    const long double from = solve ? solve->MinX : Mitte_spinBox->value() - Delta_spinBox->value();
+    const long double to = solve ? solve->MaxX : Mitte_spinBox->value() + Delta_spinBox->value();
+    const IntervalView view = solutionIntervalView(Breite, from, to);
+    groesse = view.groesse;
+    ygroesser = 1;
+    xOffset = showOffset(xOffset_scrollBar, view.xOffset);
+    yOffset = showOffset(yOffset_scrollBar, 0);
+    ZeichnenSlot();
+    showReadOut(x_textLabel, y_textLabel);
 }
 
 void Form1::TabWidgetSlot(QWidget* pTW) {

@@ -98,6 +98,7 @@ void Form1::createGraphTab() {
     };
     Zeichnen_pushButton = addButton("Zeichnen_pushButton");
     Normal_pushButton = addButton("Normal_pushButton");
+    Loesungsintervall_pushButton = addButton("Loesungsintervall_pushButton");
     Vergroessern_pushButton = addButton("Vergroessern_pushButton");
     Verkleinern_pushButton = addButton("Verkleinern_pushButton");
     yGroesser_pushButton = addButton("yGroesser_pushButton");

@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 
+#include "form/window/export_actions.h"
 #include "form/window/widget_setup.h"
 
 Form1::Form1(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindow(parent, fl) {
@@ -45,6 +46,7 @@ Form1::Form1(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindo
     Form1Layout->addWidget(pages, 0, 0);
 
     createMenu();
+    new ExportActions(this);
     languageChange();
     resize(QSize(990, 544).expandedTo(minimumSizeHint()));
     makeConnections();

@@ -81,6 +81,7 @@ public:
     QLabel* y_textLabel;
     QPushButton* Zeichnen_pushButton;
     QPushButton* Normal_pushButton;
+    QPushButton* Loesungsintervall_pushButton;
     QPushButton* Vergroessern_pushButton;
     QPushButton* Verkleinern_pushButton;
     QPushButton* yGroesser_pushButton;
@@ -146,6 +147,7 @@ public slots:
     virtual void BeispieleXYZ_Slot();
     virtual long double X_Regula_Falsi(long double XL, long double XR, bool& Fehler);
     virtual void SchrittweiteSlot(int s);
+    virtual void LoesungsintervallSlot();
 
 protected:
     QGridLayout* Form1Layout;

@@ -32,6 +32,8 @@ void Form1::makeConnections() {
     connect(TabWidget, &QTabWidget::currentChanged, this,
             [this](int index) { TabWidgetSlot(TabWidget->widget(index)); });
     connect(Normal_pushButton, &QPushButton::clicked, this, &Form1::NormalSlot);
+    connect(Loesungsintervall_pushButton, &QPushButton::clicked, this,
+            &Form1::LoesungsintervallSlot);
     connect(Mitte_spinBox, &QSpinBox::valueChanged, this, &Form1::MitteSlot);
     connect(menuGleichungenXYZ_Action, &QAction::triggered, this, &Form1::menuGleichungenXYZ_Slot);
     connect(menuGleichnungenX_Action, &QAction::triggered, this, &Form1::menuGleichungenX_Slot);
@@ -76,6 +78,7 @@ void Form1::setKeyboardOrder() {
                               TabWidget->tabBar(),
                               Zeichnen_pushButton,
                               Normal_pushButton,
+                              Loesungsintervall_pushButton,
                               Vergroessern_pushButton,
                               Verkleinern_pushButton,
                               yGroesser_pushButton,

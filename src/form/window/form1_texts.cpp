@@ -17,6 +17,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 
+#include "form/graph/fitted_button_text.h"
 #include "form/graph/graph_frame.h"
 #include "form/linear_system/linear_system_table_labels.h"
 #include "form/window/help_texts.h"
@@ -80,6 +81,9 @@ void Form1::languageChange() {
     y_textLabel->setText(tr("0"));
     setTextWithoutShortcut(Zeichnen_pushButton, tr("Paint"));
     setTextWithoutShortcut(Normal_pushButton, tr("Normal"));
+    // The column's width less its margins.
+    setFittedText(Loesungsintervall_pushButton, tr("Lösungsintervall"),
+                  Steuern_groupBox->maximumWidth() - 22);
     setTextWithoutShortcut(Vergroessern_pushButton, tr("Größer"));
     setTextWithoutShortcut(Verkleinern_pushButton, tr("Kleiner"));
     setTextWithoutShortcut(yGroesser_pushButton, tr("yGrößer"));

@@ -1,4 +1,4 @@
-// Time of one redraw of a 2000-column frame.
+// Time of one redraw of a 2000-column frame, also with the markers of a solve.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -45,14 +45,24 @@ void GraphRedrawBenchmarkTest::cleanup() {
 
 void GraphRedrawBenchmarkTest::redraw_data() {
     QTest::addColumn<bool>("both");
-    QTest::newRow("difference") << false;
-    QTest::newRow("both sides and difference") << true;
+    QTest::addColumn<bool>("solved");
+    QTest::newRow("difference") << false << false;
+    QTest::newRow("both sides and difference") << true << false;
+    QTest::newRow("difference with markers") << false << true;
+    QTest::newRow("both sides and difference with markers") << true << true;
 }
 
 void GraphRedrawBenchmarkTest::redraw() {
     QFETCH(bool, both);
+    QFETCH(bool, solved);
     if (both) {
         form->yL_yR_pushButton13->click();
+    }
+    if (solved) {
+        form->IstGleich_pushButton->click();
+        form->ZeichnenSlot();
+        // sqrt(x) = 3 sin(x) has roots at 0 and near 2.4, 2.8 and 6.8, 9.1 in the frame (x < 10).
+        QVERIFY(form->grafik->markerAt(QPoint(1000, 200)) >= 0);
     }
     QBENCHMARK {
         form->ZeichnenSlot();

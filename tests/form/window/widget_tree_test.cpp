@@ -143,6 +143,7 @@ void WidgetTreeTest::objectClasses_data() {
         {"y_textLabel", "QLabel"},
         {"Zeichnen_pushButton", "QPushButton"},
         {"Normal_pushButton", "QPushButton"},
+        {"Loesungsintervall_pushButton", "QPushButton"},
         {"Vergroessern_pushButton", "QPushButton"},
         {"Verkleinern_pushButton", "QPushButton"},
         {"yGroesser_pushButton", "QPushButton"},
@@ -379,11 +380,16 @@ void WidgetTreeTest::menu() {
     QCOMPARE(popup->parent(), form.get());
 
     const QList<QAction*> popupItems = popup->actions();
-    QCOMPARE(popupItems.size(), 4);
+    // The page entries, then those that take the plot and the results out of the program.
+    QCOMPARE(popupItems.size(), 8);
     QVERIFY(popupItems[0]->isSeparator());
     QVERIFY(popupItems[1]->isSeparator());
     QCOMPARE(popupItems[2], form->menuGleichnungenX_Action);
     QCOMPARE(popupItems[3], form->menuGleichungenXYZ_Action);
+    QVERIFY(popupItems[4]->isSeparator());
+    QCOMPARE(popupItems[5]->objectName(), QStringLiteral("grafikSpeichern_Action"));
+    QCOMPARE(popupItems[6]->objectName(), QStringLiteral("drucken_Action"));
+    QCOMPARE(popupItems[7]->objectName(), QStringLiteral("ergebnisseSpeichern_Action"));
     for (QAction* action : {form->menuGleichnungenX_Action, form->menuGleichungenXYZ_Action}) {
         QCOMPARE(action->parent(), form.get());
         QVERIFY(action->icon().isNull());
@@ -451,6 +457,7 @@ void WidgetTreeTest::slotTable() {
         "BeispieleXYZ_Slot()",
         "X_Regula_Falsi(long double,long double,bool&)",
         "SchrittweiteSlot(int)",
+        "LoesungsintervallSlot()",
         "languageChange()",
     };
     const QMetaObject* meta = form->metaObject();
