@@ -16,7 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # dpkg-shlibdeps (dpkg-dev) derives the dependencies from the libraries the binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's SVG plugins, which the binary does not link, draw the window's icon.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Qt's SVG plugins, which the binary does not link, draw the window's icon; Qt's catalogues
+# put its own texts (context menus, standard buttons) into the window's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n")
 
 include(CPack)
