@@ -22,6 +22,7 @@
 #include "form/equation/equation_block.h"
 #include "form/equation/equation_progress.h"
 #include "form/equation/equation_state.h"
+#include "form/equation/solve_record.h"
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
 #include "form/window/form1.h"
@@ -151,6 +152,9 @@ void Form1::istGleichSlot() {
                 refinementProgress.setProgress(Inc_porgressDialog);
             }
         });
+    SolveRecord solve{links.Formel, rechts.Formel, MinX, MaxX, 1 / Schrittweite, settled.findings};
+    addListedSolve(solve);
+    setLastSolve(std::move(solve));
     Ergebnisse_ListBox->addItems(findingsBlock(lastSearch, settled));
     showNewestLine(Ergebnisse_ListBox);
     if (refinementShowsProgress) {
@@ -202,6 +206,7 @@ void Form1::clearEingabeSlot() {
 
 void Form1::clearAusgabeSlot() {
     Ergebnisse_ListBox->clear();
+    clearListedSolves();
 }
 
 void Form1::BeispielGleichungen() {

@@ -16,10 +16,13 @@ QString translated(const char* text) {
     return QCoreApplication::translate("Form1", text);
 }
 
-// One x as the roots are printed: rounded to the printed places, as many significant digits.
-QString place(long double x) {
-    return QString::fromStdString(formatNumber("%.10Lg", Round(x, PrintedDecimals)));
-}
+const char* const PoleLine = QT_TRANSLATE_NOOP("Form1", "Polstelle bei x = %1");
+const char* const HoleLine = QT_TRANSLATE_NOOP("Form1", "Definitionslücke bei x = %1");
+const char* const IdentityLine =
+    QT_TRANSLATE_NOOP("Form1", "Jedes x von %1 bis %2 löst die Gleichung");
+const char* const PlateauLine =
+    QT_TRANSLATE_NOOP("Form1", "Gleich im Rahmen der Rechengenauigkeit: x von %1 bis %2");
+const char* const UndecidedLine = QT_TRANSLATE_NOOP("Form1", "Nicht entschieden: x von %1 bis %2");
 
 // Poles or holes: one line each up to this many, else one line for all of them.
 constexpr std::size_t LinesPerKind = 10;
@@ -41,7 +44,7 @@ void addPoints(QStringList& lines, const std::vector<Finding>& points, const cha
                const char* many) {
     if (points.size() <= LinesPerKind) {
         for (const Finding& f : points) {
-            lines << translated(one).arg(place(f.lower));
+            lines << translated(one).arg(printedPlace(f.lower));
         }
         return;
     }
@@ -51,8 +54,7 @@ void addPoints(QStringList& lines, const std::vector<Finding>& points, const cha
 
 void addUndecided(QStringList& lines, const std::vector<Finding>& stretches) {
     for (std::size_t i = 0; i < stretches.size() && i < UndecidedLines; ++i) {
-        lines << stretchLine(QT_TRANSLATE_NOOP("Form1", "Nicht entschieden: x von %1 bis %2"),
-                             stretches[i]);
+        lines << stretchLine(UndecidedLine, stretches[i]);
     }
     if (stretches.size() > UndecidedLines) {
         const auto [from, to] =
@@ -67,6 +69,38 @@ void addUndecided(QStringList& lines, const std::vector<Finding>& stretches) {
 }
 
 } // namespace
+
+QString printedPlace(long double x) {
+    return QString::fromStdString(formatNumber("%.10Lg", Round(x, PrintedDecimals)));
+}
+
+QStringList findingLines(const std::vector<Finding>& findings) {
+    QStringList lines;
+    int r = 0;
+    for (const Finding& f : findings) {
+        switch (f.kind) {
+        case FindingKind::Root:
+            lines << rootLine(++r, f.lower);
+            break;
+        case FindingKind::Identity:
+            lines << stretchLine(IdentityLine, f);
+            break;
+        case FindingKind::Plateau:
+            lines << stretchLine(PlateauLine, f);
+            break;
+        case FindingKind::Pole:
+            lines << translated(PoleLine).arg(printedPlace(f.lower));
+            break;
+        case FindingKind::Hole:
+            lines << translated(HoleLine).arg(printedPlace(f.lower));
+            break;
+        case FindingKind::Undecided:
+            lines << stretchLine(UndecidedLine, f);
+            break;
+        }
+    }
+    return lines;
+}
 
 std::pair<QString, QString> stretchEnds(long double from, long double to) {
     // The decimals each end needs as roots are printed, the more of them for both.
@@ -107,14 +141,10 @@ QStringList resultLines(const SearchOutcome& search, const SettledFindings& sett
             lines << rootLine(++r, f.lower);
             break;
         case FindingKind::Identity:
-            lines << stretchLine(
-                QT_TRANSLATE_NOOP("Form1", "Jedes x von %1 bis %2 löst die Gleichung"), f);
+            lines << stretchLine(IdentityLine, f);
             break;
         case FindingKind::Plateau:
-            lines << stretchLine(
-                QT_TRANSLATE_NOOP("Form1",
-                                  "Gleich im Rahmen der Rechengenauigkeit: x von %1 bis %2"),
-                f);
+            lines << stretchLine(PlateauLine, f);
             break;
         case FindingKind::Pole:
             poles.push_back(f);
@@ -127,14 +157,14 @@ QStringList resultLines(const SearchOutcome& search, const SettledFindings& sett
             break;
         }
     }
-    addPoints(lines, poles, QT_TRANSLATE_NOOP("Form1", "Polstelle bei x = %1"),
+    addPoints(lines, poles, PoleLine,
               QT_TRANSLATE_NOOP("Form1", "%1 Polstellen von x = %2 bis %3"));
-    addPoints(lines, holes, QT_TRANSLATE_NOOP("Form1", "Definitionslücke bei x = %1"),
+    addPoints(lines, holes, HoleLine,
               QT_TRANSLATE_NOOP("Form1", "%1 Definitionslücken von x = %2 bis %3"));
     if (settled.stopped || search.cancelled) {
         const long double reached = settled.stopped ? settled.reached : search.reached;
         lines << translated(QT_TRANSLATE_NOOP("Form1", "Abgebrochen: die Liste reicht bis x = %1"))
-                     .arg(place(reached));
+                     .arg(printedPlace(reached));
         return lines;
     }
     if (search.capReached) {
@@ -142,7 +172,7 @@ QStringList resultLines(const SearchOutcome& search, const SettledFindings& sett
                      QT_TRANSLATE_NOOP(
                          "Form1", "Nur die ersten %1 Nullstellen: die Liste reicht bis x = %2"))
                      .arg(r)
-                     .arg(place(search.listedUpTo));
+                     .arg(printedPlace(search.listedUpTo));
     }
     addUndecided(lines, undecided);
     if (search.provenNoRoot) {

@@ -10,5 +10,11 @@
 // them, then the poles and the holes, then what the list does not cover.
 QStringList resultLines(const SearchOutcome& search, const SettledFindings& settled);
 
+// The line of each finding, in its order, as the block prints it where it gives each one a line.
+QStringList findingLines(const std::vector<Finding>& findings);
+
+// One x as the roots are printed: rounded to the printed places, as many significant digits.
+QString printedPlace(long double x);
+
 // The two ends of a stretch, printed with one precision that tells them apart.
 std::pair<QString, QString> stretchEnds(long double from, long double to);

@@ -1,7 +1,16 @@
 #include "form/graph/graph_frame.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
+
+#include <utility>
+
+#include "form/graph/graph_markers.h"
 
 GraphFrame::GraphFrame(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
@@ -12,6 +21,45 @@ QImage& GraphFrame::imageOfSize(int width, int height) {
         m_image = width > 0 && height > 0 ? QImage(width, height, QImage::Format_RGB32) : QImage();
     }
     return m_image;
+}
+
+void GraphFrame::setMarkerSpots(std::vector<MarkerSpot> spots) {
+    m_spots = std::move(spots);
+}
+
+int GraphFrame::markerAt(QPoint position) const {
+    for (const MarkerSpot& spot : m_spots) {
+        if (spot.area.contains(position)) {
+            return spot.finding;
+        }
+    }
+    return -1;
+}
+
+bool GraphFrame::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString line = markerLine(markerAt(help->pos()));
+        if (line.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), line, this);
+        }
+        return true;
+    }
+    return QFrame::event(event);
+}
+
+void GraphFrame::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QString value = markerValue(markerAt(event->position().toPoint()));
+        if (!value.isEmpty()) {
+            QApplication::clipboard()->setText(value);
+        }
+    }
+    // The window reads off the point all the same.
+    event->ignore();
 }
 
 void GraphFrame::paintEvent(QPaintEvent* event) {

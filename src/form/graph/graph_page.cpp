@@ -1,26 +1,23 @@
-// Drawing of the graph page: the redraw of the whole plot and one sampled curve.
+// Drawing of the graph page: the redraw of the whole plot and one sampled curve, with the
+// pieces every plot is drawn with.
 #include "form/window/form1.h"
 
 #include <QByteArray>
 #include <QLabel>
-#include <QLine>
 #include <QLineEdit>
-#include <QRect>
 
 #include <cstddef>
-#include <cstdlib>
 #include <string_view>
 #include <vector>
 
 #include "form/graph/graph_frame.h"
+#include "form/graph/graph_markers.h"
+#include "form/graph/graph_render.h"
 #include "form/graph/graph_sampling.h"
 #include "form/graph/graph_state.h"
 #include "form/graph/plot_mapping.h"
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
-#include "form/window/departure_line.h"
-#include "form/window/empty_side_line.h"
-#include "form/window/formula_records.h"
 
 namespace {
 
@@ -28,15 +25,6 @@ namespace {
 std::vector<long double> yL_Werte;
 std::vector<long double> yR_Werte;
 std::vector<long double> yDiff_Werte;
-
-// A line joins neighbouring columns, and its pixels lie between its end rows. The dots
-// at both ends cover both columns from the upper end row to two rows below the lower
-// one: a line rising or falling by at most 3 rows lies under them and is not drawn.
-constexpr int HiddenRise = 3;
-
-// Lines and dots of one curve, collected before they are drawn.
-std::vector<QLine> lines;
-std::vector<QRect> dots;
 
 ColumnArrays columnArrays(int columns) {
     reserveColumns(columns);
@@ -70,17 +58,6 @@ QString label(const char* format, long double value) {
     return QString::fromStdString(formatNumber(format, value));
 }
 
-// Why a side gets no curve: it is empty, or not read as typed; empty when it gets one.
-QString unusableSideLine(const Formelinterpreter& side, bool leftSide) {
-    const QString empty = emptySideLine(side, leftSide);
-    return empty.isEmpty() ? departureLine(side, leftSide) : empty;
-}
-
-// A legend, followed by why its curve is missing when it is.
-QString legend(const QString& text, const QString& misread) {
-    return misread.isEmpty() ? text : text + QStringLiteral("   ") + misread;
-}
-
 } // namespace
 
 void Form1::ZeichnenSlot() {
@@ -89,32 +66,15 @@ void Form1::ZeichnenSlot() {
     const QString rechtsText = GleichRechts_LineEdit->text();
     compileSides(textOf(linksText.toUtf8()), textOf(rechtsText.toUtf8()));
     // An empty side or one not read as typed gets no curve, and neither does the difference.
-    const QString linksMisread = unusableSideLine(links, true);
-    const QString rechtsMisread = unusableSideLine(rechts, false);
-    const QString diffMisread = linksMisread.isEmpty() ? rechtsMisread : linksMisread;
+    const PlotTexts texts{linksText, rechtsText, unusableSideLine(plottedSides(), true),
+                          unusableSideLine(plottedSides(), false)};
 
     setFrameSize(grafik->width(), grafik->height());
     const PlotView plot = currentView();
+    const QSize size(Breite, Hoehe);
     grafik->imageOfSize(Breite, Hoehe);
     if (beginPass(grafik)) {
-        painter.fillRect(0, 0, Breite, Hoehe, painter.background());
-        painter.setPen(Qt::white);
-        const int r0 = plot_mapping::xAxisRow(plot);
-        painter.drawLine(0, r0, Breite, r0);
-        painter.setPen(Qt::gray);
-        const int c0 = plot_mapping::yAxisColumn(plot);
-        painter.drawLine(c0, 0, c0, Hoehe);
-        if (BeideSeiten) {
-            painter.setPen(Qt::cyan);
-            painter.drawText(10, 30, legend(QStringLiteral("yL_f(x)=") + linksText, linksMisread));
-            painter.setPen(Qt::yellow);
-            painter.drawText(10, 50,
-                             legend(QStringLiteral("yR_f(x)=") + rechtsText, rechtsMisread));
-        }
-        painter.setPen(Qt::green);
-        painter.drawText(
-            10, 70,
-            legend(QStringLiteral("yDiff_f(x)=") + linksText + " - " + rechtsText, diffMisread));
+        drawPlotFrame(painter, size, plot, BeideSeiten, texts);
         painter.end();
     }
 
@@ -126,15 +86,22 @@ void Form1::ZeichnenSlot() {
 
     const ColumnArrays arrays = columnArrays(Breite);
     sampleColumns(plot, Breite, arrays);
-    if (BeideSeiten && linksMisread.isEmpty()) {
+    if (BeideSeiten && texts.linksMisread.isEmpty()) {
         KurveZeichnen(arrays.yL_Werte, groesse, Breite, Qt::cyan, arrays.yL_Fehler);
     }
-    if (BeideSeiten && rechtsMisread.isEmpty()) {
+    if (BeideSeiten && texts.rechtsMisread.isEmpty()) {
         KurveZeichnen(arrays.yR_Werte, groesse, Breite, Qt::yellow, arrays.yR_Fehler);
     }
-    if (diffMisread.isEmpty()) {
+    if (texts.linksMisread.isEmpty() && texts.rechtsMisread.isEmpty()) {
         KurveZeichnen(arrays.yDiff_Werte, groesse, Breite, Qt::green, arrays.yDiff_Fehler);
     }
+    const std::vector<Finding>* findings = markedFindings(plottedSides());
+    std::vector<MarkerSpot> spots;
+    if (findings && beginPass(grafik)) {
+        spots = drawMarkers(painter, size, plot, BeideSeiten, plottedSides(), *findings);
+        painter.end();
+    }
+    grafik->setMarkerSpots(std::move(spots));
     grafik->update();
 }
 
@@ -143,39 +110,6 @@ void Form1::KurveZeichnen(long double* Werte, long double Massstab, int Anzahl, 
     if (Anzahl < 2 || !beginPass(grafik)) {
         return;
     }
-    const auto columns = static_cast<std::size_t>(Anzahl);
-    if (columns > dots.size()) {
-        lines.resize(columns);
-        dots.resize(columns);
-    }
-    // The pen goes up at every skipped sample: a line joins only neighbouring valid ones.
-    int lineCount = 0;
-    int dotCount = 0;
-    bool penDown = false;
-    QPoint current;
-    for (int i = 1; i < Anzahl; ++i) {
-        int r = 0;
-        if (Fehler[i] != 0 ||
-            !plot_mapping::rowOfValue(Werte[i], Massstab, yOffset, yKreuz_NULL, r)) {
-            penDown = false;
-            continue;
-        }
-        const QPoint point(i, r);
-        if (penDown && std::abs(r - current.y()) > HiddenRise) {
-            lines[lineCount++] = QLine(current, point);
-        }
-        // The dot: a filled ellipse in the 3 x 3 box from (i - 1, r). Every pixel centre
-        // of the box lies inside that ellipse, so the dot is the whole square.
-        dots[dotCount++] = QRect(i - 1, r, 3, 3);
-        current = point;
-        penDown = true;
-    }
-    // One colour, no blending: all lines, then all dots give the same pixels as drawing
-    // them column by column, in a fraction of the time.
-    painter.setPen(Farbe);
-    painter.drawLines(lines.data(), lineCount);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QBrush(Farbe));
-    painter.drawRects(dots.data(), dotCount);
+    drawCurve(painter, Werte, Massstab, yOffset, yKreuz_NULL, Anzahl, Farbe, Fehler);
     painter.end();
 }

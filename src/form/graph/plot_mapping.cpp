@@ -8,6 +8,10 @@ long double columnToX(const PlotView& view, int column) {
     return (column - view.xKreuz_NULL - view.xOffset) / view.groesse;
 }
 
+long double xToColumn(const PlotView& view, long double x) {
+    return x * view.groesse + view.xKreuz_NULL + view.xOffset;
+}
+
 bool rowOfValue(long double Y, long double scale, long double yOffset, int yKreuz_NULL, int& row) {
     // Exact in extended precision for every row near the window; a huge or invalid
     // value fails the comparisons without being converted to int.

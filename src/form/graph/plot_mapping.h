@@ -20,6 +20,9 @@ inline constexpr int RowWindow = 1000;
 // x sampled in a pixel column.
 long double columnToX(const PlotView& view, int column);
 
+// The column, not rounded, where x lies: the inverse of columnToX.
+long double xToColumn(const PlotView& view, long double x);
+
 // Row of a stretched value Y at a scale: yKreuz_NULL - trunc(Y * scale - yOffset). False
 // when the row lies outside the row window or cannot be formed (infinite, not a number).
 bool rowOfValue(long double Y, long double scale, long double yOffset, int yKreuz_NULL, int& row);
