@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <memory>
 
 #include "form/command_line/command_line.h"
 #include "form/command_line/start_mode.h"
@@ -14,9 +15,16 @@
 
 namespace {
 
-// The text mode: a core application only, so that no display or platform plugin is needed.
-int runTextMode(int argc, char* argv[]) {
-    const QCoreApplication application(argc, argv);
+// The text mode: a core application only, so that no display or platform plugin is needed;
+// a plot is drawn on the offscreen platform, which needs no display either.
+int runTextMode(int argc, char* argv[], bool drawsPlot) {
+    std::unique_ptr<QCoreApplication> application;
+    if (drawsPlot) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     // Numbers read and written as the window reads and writes them.
     std::setlocale(LC_NUMERIC, "C");
     const CommandLineRun run = runCommandLine(QCoreApplication::arguments());
@@ -34,7 +42,7 @@ int runTextMode(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     const StartMode mode = startMode(argc, argv);
     if (mode.textMode) {
-        return runTextMode(argc, argv);
+        return runTextMode(argc, argv, mode.drawsPlot);
     }
     QApplication application(argc, argv);
     setupApplication();

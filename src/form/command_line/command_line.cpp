@@ -1,7 +1,6 @@
 #include "form/command_line/command_line.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFile>
 #include <QTranslator>
 
@@ -9,8 +8,12 @@
 #include <optional>
 #include <vector>
 
+#include "form/command_line/command_line_texts.h"
 #include "form/command_line/csv_cells.h"
+#include "form/command_line/findings_json.h"
 #include "form/equation/equation_block.h"
+#include "form/equation/findings_table.h"
+#include "form/graph/graph_file.h"
 #include "form/linear_system/linear_system_table_labels.h"
 #include "form/linear_system/system_block.h"
 #include "form/window/i18n.h"
@@ -18,9 +21,8 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
+// The frame of a plot written by --plot, in pixels.
+const QSize PlotSize(990, 600);
 
 // A CSV file of a linear system is refused beyond this size: ten rows of eleven cells.
 constexpr qint64 MaxSystemFileSize = 1 << 20;
@@ -65,17 +67,34 @@ CommandLineRun failure(int code, const QString& message, bool withUsage = false)
     run.exitCode = code;
     run.err = QStringLiteral("quintabor: %1\n").arg(message).toUtf8();
     if (withUsage) {
-        run.err += translated("Aufruf: quintabor [--solve \"LINKS = RECHTS\" [--centre C] "
-                              "[--half-width H] [--step 0.01|0.001]] [--system DATEI] "
-                              "[--lang de|en]")
+        run.err += CommandLine::tr("Aufruf: quintabor [--solve \"LINKS = RECHTS\" [--centre C] "
+                                   "[--half-width H] [--step 0.01|0.001] [--format csv|json] "
+                                   "[--plot DATEI]] [--system DATEI] "
+                                   "[--lang de|en]")
                        .toUtf8() +
-                   '\n' + translated("Mehr mit: quintabor --help").toUtf8() + '\n';
+                   '\n' + CommandLine::tr("Mehr mit: quintabor --help").toUtf8() + '\n';
     }
     return run;
 }
 
 CommandLineRun usageError(const QString& message) {
     return failure(ExitOtherError, message, true);
+}
+
+// The plot of the equation as the graph page draws it, both sides and their difference over
+// the interval, with the markers of the findings.
+QString writePlot(const QString& path, const QString& equation, const EquationRequest& request,
+                  const std::vector<Finding>& findings) {
+    const qsizetype equals = equation.indexOf(QLatin1Char('='));
+    PlotScene scene;
+    scene.linksText = (equals < 0 ? equation : equation.left(equals)).trimmed();
+    scene.rechtsText = equals < 0 ? QString() : equation.mid(equals + 1).trimmed();
+    const long double scale = PlotSize.width() / (2.0L * request.halfWidth);
+    scene.view = {
+        scale, 1, -request.centre * scale, 0, PlotSize.width() / 2, PlotSize.height() / 2};
+    scene.beideSeiten = true;
+    scene.findings = &findings;
+    return writeGraphFile(path, PlotSize, scene);
 }
 
 // An integer option within [low, high]; nothing and the message when it is not one.
@@ -91,11 +110,11 @@ std::optional<int> wholeNumber(const QString& text, int low, int high) {
 QString helpText(const QCommandLineParser& parser) {
     QString text = parser.helpText();
     text += QLatin1Char('\n');
-    text += translated(
+    text += CommandLine::tr(
         "Ohne diese Optionen öffnet sich das Fenster; --lang allein wählt seine Sprache.\n"
         "\n"
         "--solve schreibt den Block der Ergebnisliste des Fensters: die Überschrift, die\n"
-        "Zeilen und die Schlusslinie.\n"
+        "Zeilen und die Schlusslinie; mit --format die Befunde als CSV oder JSON.\n"
         "--system liest eine CSV-Datei mit höchstens 10 Zeilen \"Wert,k1,k2,...\", eine\n"
         "Gleichung Wert = k1*X1 + k2*X2 + ... je Zeile; ein Dezimalkomma steht in\n"
         "Anführungszeichen: \"1,5\". Es schreibt den Block der Seite Gleichungen_XYZ.\n"
@@ -108,19 +127,79 @@ QString helpText(const QCommandLineParser& parser) {
         "Beispiele:\n"
         "  quintabor --solve \"x^2 = 2\"\n"
         "  quintabor --solve \"sin(x) = 0.5\" --centre 0 --half-width 10 --step 0.001\n"
+        "  quintabor --solve \"tan(x) = 0\" --half-width 4 --format csv\n"
+        "  quintabor --solve \"x^3 = x\" --half-width 3 --plot kubisch.svg\n"
         "  quintabor --system system.csv --lang en\n");
     return text;
 }
 
-CommandLineRun solveEquation(const QCommandLineParser& parser, const QCommandLineOption& solve,
-                             const QCommandLineOption& centre, const QCommandLineOption& halfWidth,
-                             const QCommandLineOption& step) {
+// The options, their texts in the language of the run.
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            CommandLine::tr("Zeigt diese Hilfe.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               CommandLine::tr("Zeigt die Version.")};
+    QCommandLineOption solve{QStringLiteral("solve"),
+                             CommandLine::tr("Löst die Gleichung LINKS = RECHTS."),
+                             CommandLine::tr("\"LINKS = RECHTS\"")};
+    QCommandLineOption centre{QStringLiteral("centre"),
+                              CommandLine::tr("Mitte des Intervalls (ganze Zahl, Vorgabe 0)."),
+                              QStringLiteral("C")};
+    QCommandLineOption halfWidth{
+        QStringLiteral("half-width"),
+        CommandLine::tr("Halbe Breite des Intervalls (ganze Zahl, 1 bis 1000000, Vorgabe 1000)."),
+        QStringLiteral("H")};
+    QCommandLineOption step{QStringLiteral("step"),
+                            CommandLine::tr("Schrittweite 0.01 (Vorgabe) oder 0.001."),
+                            QStringLiteral("0.01|0.001")};
+    QCommandLineOption system{
+        QStringLiteral("system"),
+        CommandLine::tr("Löst das lineare Gleichungssystem der CSV-Datei DATEI."),
+        CommandLine::tr("DATEI")};
+    QCommandLineOption format{
+        QStringLiteral("format"),
+        CommandLine::tr("Schreibt mit --solve die Befunde statt des Blocks, als "
+                        "CSV oder JSON."),
+        QStringLiteral("csv|json")};
+    QCommandLineOption plot{QStringLiteral("plot"),
+                            CommandLine::tr("Zeichnet mit --solve beide Seiten und ihre Differenz "
+                                            "über dem Intervall in DATEI (.svg, .png oder .pdf)."),
+                            CommandLine::tr("DATEI")};
+    QCommandLineOption lang{
+        QStringLiteral("lang"),
+        CommandLine::tr("Sprache der Ausgabe: de oder en; sonst die des Systems."),
+        QStringLiteral("de|en")};
+
+    void addTo(QCommandLineParser& parser) const {
+        for (const QCommandLineOption* option : {&help, &version, &solve, &centre, &halfWidth,
+                                                 &step, &format, &plot, &system, &lang}) {
+            parser.addOption(*option);
+        }
+    }
+};
+
+CommandLineRun solveEquation(const QCommandLineParser& parser, const Options& options) {
+    const QCommandLineOption& solve = options.solve;
+    const QCommandLineOption& centre = options.centre;
+    const QCommandLineOption& halfWidth = options.halfWidth;
+    const QCommandLineOption& step = options.step;
+    const QCommandLineOption& format = options.format;
+    const QCommandLineOption& plot = options.plot;
+    const QString formatName = parser.value(format);
+    if (parser.isSet(format) && formatName != QLatin1String("csv") &&
+        formatName != QLatin1String("json")) {
+        return usageError(CommandLine::tr("--format ist csv oder json: %1").arg(formatName));
+    }
+    if (parser.isSet(plot) && !isGraphFileName(parser.value(plot))) {
+        return usageError(
+            CommandLine::tr("--plot schreibt .svg, .png oder .pdf: %1").arg(parser.value(plot)));
+    }
     EquationRequest request;
     if (parser.isSet(centre)) {
         const std::optional<int> value =
             wholeNumber(parser.value(centre), -CentreLimit, CentreLimit);
         if (!value) {
-            return usageError(translated("--centre braucht eine ganze Zahl von %1 bis %2: %3")
+            return usageError(CommandLine::tr("--centre braucht eine ganze Zahl von %1 bis %2: %3")
                                   .arg(-CentreLimit)
                                   .arg(CentreLimit)
                                   .arg(parser.value(centre)));
@@ -131,10 +210,11 @@ CommandLineRun solveEquation(const QCommandLineParser& parser, const QCommandLin
         const std::optional<int> value =
             wholeNumber(parser.value(halfWidth), MinHalfWidth, MaxHalfWidth);
         if (!value) {
-            return usageError(translated("--half-width braucht eine ganze Zahl von %1 bis %2: %3")
-                                  .arg(MinHalfWidth)
-                                  .arg(MaxHalfWidth)
-                                  .arg(parser.value(halfWidth)));
+            return usageError(
+                CommandLine::tr("--half-width braucht eine ganze Zahl von %1 bis %2: %3")
+                    .arg(MinHalfWidth)
+                    .arg(MaxHalfWidth)
+                    .arg(parser.value(halfWidth)));
         }
         request.halfWidth = *value;
     }
@@ -145,7 +225,8 @@ CommandLineRun solveEquation(const QCommandLineParser& parser, const QCommandLin
         } else if (value == QLatin1String("0.001")) {
             request.stepsPerUnit = ThousandthSteps;
         } else {
-            return usageError(translated("--step ist 0.01 oder 0.001: %1").arg(parser.value(step)));
+            return usageError(
+                CommandLine::tr("--step ist 0.01 oder 0.001: %1").arg(parser.value(step)));
         }
     }
     // The two sides as the example button splits an equation: at its first "=".
@@ -160,8 +241,21 @@ CommandLineRun solveEquation(const QCommandLineParser& parser, const QCommandLin
     if (!solved.refusal.isEmpty()) {
         return failure(ExitUnreadable, solved.refusal);
     }
+    if (parser.isSet(plot)) {
+        const QString problem =
+            writePlot(parser.value(plot), parser.value(solve), request, solved.record.findings);
+        if (!problem.isEmpty()) {
+            return failure(ExitOtherError, problem);
+        }
+    }
     CommandLineRun run;
-    run.out = linesOf(solved.block);
+    if (formatName == QLatin1String("csv")) {
+        run.out = findingsCsv(findingRows(solved.record)).toUtf8();
+    } else if (formatName == QLatin1String("json")) {
+        run.out = findingsJson(solved.record);
+    } else {
+        run.out = linesOf(solved.block);
+    }
     return run;
 }
 
@@ -170,17 +264,18 @@ CommandLineRun solveSystem(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return failure(
             ExitOtherError,
-            translated("Die Datei %1 ist nicht lesbar: %2").arg(path, file.errorString()));
+            CommandLine::tr("Die Datei %1 ist nicht lesbar: %2").arg(path, file.errorString()));
     }
     const QByteArray text = file.read(MaxSystemFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
         return failure(
             ExitOtherError,
-            translated("Die Datei %1 ist nicht lesbar: %2").arg(path, file.errorString()));
+            CommandLine::tr("Die Datei %1 ist nicht lesbar: %2").arg(path, file.errorString()));
     }
     if (text.size() > MaxSystemFileSize) {
-        return failure(ExitUnreadable,
-                       translated("%1: größer als ein Gleichungssystem der Tabelle").arg(path));
+        return failure(
+            ExitUnreadable,
+            CommandLine::tr("%1: größer als ein Gleichungssystem der Tabelle").arg(path));
     }
     const CsvCells read = readCsvCells(text, xyz_table_labels::Rows, xyz_table_labels::Columns);
     if (!read.problem.isEmpty()) {
@@ -203,40 +298,6 @@ CommandLineRun solveSystem(const QString& path) {
     return run;
 }
 
-// The options, their texts in the language of the run.
-struct Options {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            translated("Zeigt diese Hilfe.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               translated("Zeigt die Version.")};
-    QCommandLineOption solve{QStringLiteral("solve"),
-                             translated("Löst die Gleichung LINKS = RECHTS."),
-                             translated("\"LINKS = RECHTS\"")};
-    QCommandLineOption centre{QStringLiteral("centre"),
-                              translated("Mitte des Intervalls (ganze Zahl, Vorgabe 0)."),
-                              QStringLiteral("C")};
-    QCommandLineOption halfWidth{
-        QStringLiteral("half-width"),
-        translated("Halbe Breite des Intervalls (ganze Zahl, 1 bis 1000000, Vorgabe 1000)."),
-        QStringLiteral("H")};
-    QCommandLineOption step{QStringLiteral("step"),
-                            translated("Schrittweite 0.01 (Vorgabe) oder 0.001."),
-                            QStringLiteral("0.01|0.001")};
-    QCommandLineOption system{QStringLiteral("system"),
-                              translated("Löst das lineare Gleichungssystem der CSV-Datei DATEI."),
-                              translated("DATEI")};
-    QCommandLineOption lang{QStringLiteral("lang"),
-                            translated("Sprache der Ausgabe: de oder en; sonst die des Systems."),
-                            QStringLiteral("de|en")};
-
-    void addTo(QCommandLineParser& parser) const {
-        for (const QCommandLineOption* option :
-             {&help, &version, &solve, &centre, &halfWidth, &step, &system, &lang}) {
-            parser.addOption(*option);
-        }
-    }
-};
-
 } // namespace
 
 CommandLineRun runCommandLine(const QStringList& arguments) {
@@ -250,23 +311,31 @@ CommandLineRun runCommandLine(const QStringList& arguments) {
     }
     LanguageScope scope;
     if (!language.isEmpty() && language != QLatin1String("de") && language != QLatin1String("en")) {
-        return usageError(translated("--lang ist de oder en: %1").arg(language));
+        return usageError(CommandLine::tr("--lang ist de oder en: %1").arg(language));
     }
     scope.use(interfaceLanguage(language, QLocale::system(), translationDirectory()));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        translated("Quintabor löst eine Gleichung in x oder ein lineares Gleichungssystem "
-                   "und schreibt das Ergebnis, ohne Fenster und ohne Bildschirm."));
+        CommandLine::tr("Quintabor löst eine Gleichung in x oder ein lineares Gleichungssystem "
+                        "und schreibt das Ergebnis, ohne Fenster und ohne Bildschirm."));
     const Options options;
     options.addTo(parser);
-    const auto& [help, version, solve, centre, halfWidth, step, system, lang] = options;
+    const QCommandLineOption& help = options.help;
+    const QCommandLineOption& version = options.version;
+    const QCommandLineOption& solve = options.solve;
+    const QCommandLineOption& centre = options.centre;
+    const QCommandLineOption& halfWidth = options.halfWidth;
+    const QCommandLineOption& step = options.step;
+    const QCommandLineOption& format = options.format;
+    const QCommandLineOption& plot = options.plot;
+    const QCommandLineOption& system = options.system;
     if (!parser.parse(arguments)) {
         return usageError(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
         return usageError(
-            translated("Unerwartetes Argument: %1").arg(parser.positionalArguments().first()));
+            CommandLine::tr("Unerwartetes Argument: %1").arg(parser.positionalArguments().first()));
     }
     if (parser.isSet(help)) {
         CommandLineRun run;
@@ -279,21 +348,21 @@ CommandLineRun runCommandLine(const QStringList& arguments) {
         return run;
     }
     if (parser.isSet(solve) && parser.isSet(system)) {
-        return usageError(translated("--solve und --system schließen einander aus"));
+        return usageError(CommandLine::tr("--solve und --system schließen einander aus"));
     }
     if (!parser.isSet(solve)) {
-        for (const QCommandLineOption* option : {&centre, &halfWidth, &step}) {
+        for (const QCommandLineOption* option : {&centre, &halfWidth, &step, &format, &plot}) {
             if (parser.isSet(*option)) {
                 return usageError(
-                    translated("--%1 gilt nur mit --solve").arg(option->names().first()));
+                    CommandLine::tr("--%1 gilt nur mit --solve").arg(option->names().first()));
             }
         }
     }
     if (parser.isSet(solve)) {
-        return solveEquation(parser, solve, centre, halfWidth, step);
+        return solveEquation(parser, options);
     }
     if (parser.isSet(system)) {
         return solveSystem(parser.value(system));
     }
-    return usageError(translated("Keine Aufgabe: --solve oder --system fehlt"));
+    return usageError(CommandLine::tr("Keine Aufgabe: --solve oder --system fehlt"));
 }

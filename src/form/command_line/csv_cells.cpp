@@ -1,13 +1,9 @@
 #include "form/command_line/csv_cells.h"
+#include "form/command_line/command_line_texts.h"
 
-#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace {
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
 
 // The fields of one line, or a problem naming it.
 bool splitLine(const QString& line, int number, QStringList& fields, QString& problem) {
@@ -31,8 +27,8 @@ bool splitLine(const QString& line, int number, QStringList& fields, QString& pr
             field.clear();
             afterQuote = false;
         } else if (afterQuote) {
-            problem =
-                translated("Zeile %1: Text nach dem schließenden Anführungszeichen").arg(number);
+            problem = CommandLine::tr("Zeile %1: Text nach dem schließenden Anführungszeichen")
+                          .arg(number);
             return false;
         } else if (c == QLatin1Char('"') && field.trimmed().isEmpty()) {
             field.clear();
@@ -42,7 +38,8 @@ bool splitLine(const QString& line, int number, QStringList& fields, QString& pr
         }
     }
     if (quoted) {
-        problem = translated("Zeile %1: ein Anführungszeichen ist nicht geschlossen").arg(number);
+        problem =
+            CommandLine::tr("Zeile %1: ein Anführungszeichen ist nicht geschlossen").arg(number);
         return false;
     }
     fields << field;
@@ -63,7 +60,7 @@ CsvCells readCsvCells(const QByteArray& text, int rows, int columns) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString decoded = decoder(text);
     if (decoder.hasError()) {
-        read.problem = translated("kein Text in UTF-8");
+        read.problem = CommandLine::tr("kein Text in UTF-8");
         return read;
     }
     QStringList lines = decoded.split(QLatin1Char('\n'));
@@ -76,11 +73,11 @@ CsvCells readCsvCells(const QByteArray& text, int rows, int columns) {
         lines.removeLast();
     }
     if (lines.isEmpty()) {
-        read.problem = translated("keine Zeile mit einer Gleichung");
+        read.problem = CommandLine::tr("keine Zeile mit einer Gleichung");
         return read;
     }
     if (lines.size() > rows) {
-        read.problem = translated("%1 Zeilen, die Tabelle hat %2").arg(lines.size()).arg(rows);
+        read.problem = CommandLine::tr("%1 Zeilen, die Tabelle hat %2").arg(lines.size()).arg(rows);
         return read;
     }
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -92,7 +89,7 @@ CsvCells readCsvCells(const QByteArray& text, int rows, int columns) {
         }
         dropEmptyEnd(fields);
         if (fields.size() > columns) {
-            read.problem = translated("Zeile %1 hat %2 Spalten, die Tabelle hat %3")
+            read.problem = CommandLine::tr("Zeile %1 hat %2 Spalten, die Tabelle hat %3")
                                .arg(number)
                                .arg(fields.size())
                                .arg(columns);

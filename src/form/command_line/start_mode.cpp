@@ -19,8 +19,14 @@ StartMode startMode(int argc, const char* const* argv) {
             mode.language = argument.mid(7);
         } else if (argument.startsWith(QLatin1String("--")) || argument == QLatin1String("-h") ||
                    argument == QLatin1String("-?") || argument == QLatin1String("-v")) {
-            return {true, QString()};
+            mode.textMode = true;
         }
+        if (argument == QLatin1String("--plot") || argument.startsWith(QLatin1String("--plot="))) {
+            mode.drawsPlot = true;
+        }
+    }
+    if (mode.textMode) {
+        mode.language.clear();
     }
     return mode;
 }

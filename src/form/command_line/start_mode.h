@@ -8,6 +8,8 @@ struct StartMode {
     bool textMode = false;
     // The language --lang names for the window ("de" or "en"); empty when none is named.
     QString language;
+    // The text mode draws a plot (--plot): it needs fonts, on an offscreen platform.
+    bool drawsPlot = false;
 };
 
 // The text mode for any argument of the form --name, and for -h, -? and -v, except a --lang

@@ -52,6 +52,9 @@ SolvedEquation solveEquationRequest(const EquationRequest& request) {
             return refineBracket(*sides, lower, upper, Fehler);
         },
         [] { return true; }, [] {});
+    solved.record = {sides->leftRecord().Formel,         sides->rightRecord().Formel,
+                     request.centre - request.halfWidth, request.centre + request.halfWidth,
+                     1 / request.stepsPerUnit,           solved.settled.findings};
     solved.block << findingsBlock(solved.search, solved.settled);
     return solved;
 }

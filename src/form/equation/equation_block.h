@@ -8,6 +8,7 @@
 
 #include <string_view>
 
+#include "form/equation/solve_record.h"
 #include "interpreter/formelinterpreter.h"
 #include "solver/equation_search.h"
 #include "solver/settle_roots.h"
@@ -53,6 +54,8 @@ struct SolvedEquation {
     QString refusal;
     SearchOutcome search;
     SettledFindings settled;
+    // The solve as the page records it; empty when the request was refused.
+    SolveRecord record;
 };
 
 // Solves a request to its end, on every core, without a progress display or a cancel.

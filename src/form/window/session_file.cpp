@@ -12,10 +12,6 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("Session", text);
-}
-
 const QString FormatName = QStringLiteral("quintabor-session");
 
 QJsonArray linesArray(const QStringList& lines) {
@@ -123,7 +119,7 @@ public:
 private:
     void fail(const QString& path) {
         if (problem.isEmpty()) {
-            problem = translated("Ungültiger Eintrag: %1").arg(path);
+            problem = Session::tr("Ungültiger Eintrag: %1").arg(path);
         }
     }
 };
@@ -158,23 +154,23 @@ SessionRead readSessionJson(const QByteArray& json) {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        return {std::nullopt, translated("beschädigt oder abgeschnitten: %1 bei Zeichen %2")
+        return {std::nullopt, Session::tr("beschädigt oder abgeschnitten: %1 bei Zeichen %2")
                                   .arg(parseError.errorString())
                                   .arg(parseError.offset)};
     }
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QStringLiteral("format")).toString() != FormatName) {
-        return {std::nullopt, translated("keine Sitzung von Quintabor")};
+        return {std::nullopt, Session::tr("keine Sitzung von Quintabor")};
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
     const double number = version.toDouble(0);
     if (!version.isDouble() || number < 1 ||
         number != static_cast<double>(static_cast<int>(number))) {
-        return {std::nullopt, translated("ohne gültige Formatversion")};
+        return {std::nullopt, Session::tr("ohne gültige Formatversion")};
     }
     if (number > SessionFormatVersion) {
         return {std::nullopt,
-                translated("Format %1 einer neueren Fassung; diese liest bis Format %2")
+                Session::tr("Format %1 einer neueren Fassung; diese liest bis Format %2")
                     .arg(static_cast<int>(number))
                     .arg(SessionFormatVersion)};
     }
@@ -195,7 +191,7 @@ SessionRead readSessionJson(const QByteArray& json) {
     reader.text(equation, QStringLiteral("step"), QStringLiteral("equation.step"), step);
     if (step != QLatin1String("0.01") && step != QLatin1String("0.001") &&
         reader.problem.isEmpty()) {
-        reader.problem = translated("Ungültiger Eintrag: %1").arg(QStringLiteral("equation.step"));
+        reader.problem = Session::tr("Ungültiger Eintrag: %1").arg(QStringLiteral("equation.step"));
     }
     in.thousandths = step == QLatin1String("0.001");
     reader.whole(equation, QStringLiteral("tab"), QStringLiteral("equation.tab"), 0, 2,
@@ -227,7 +223,7 @@ QString writeSessionFile(const QString& path, const Session& session) {
     QSaveFile file(path);
     const QByteArray json = sessionJson(session);
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        return translated("%1 kann nicht geschrieben werden: %2").arg(path, file.errorString());
+        return Session::tr("%1 kann nicht geschrieben werden: %2").arg(path, file.errorString());
     }
     return QString();
 }
@@ -235,14 +231,14 @@ QString writeSessionFile(const QString& path, const Session& session) {
 SessionRead readSessionFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {std::nullopt, translated("%1 ist nicht lesbar: %2").arg(path, file.errorString())};
+        return {std::nullopt, Session::tr("%1 ist nicht lesbar: %2").arg(path, file.errorString())};
     }
     const QByteArray json = file.read(MaxSessionFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
-        return {std::nullopt, translated("%1 ist nicht lesbar: %2").arg(path, file.errorString())};
+        return {std::nullopt, Session::tr("%1 ist nicht lesbar: %2").arg(path, file.errorString())};
     }
     if (json.size() > MaxSessionFileSize) {
-        return {std::nullopt, translated("%1: zu groß für eine Sitzung").arg(path)};
+        return {std::nullopt, Session::tr("%1: zu groß für eine Sitzung").arg(path)};
     }
     SessionRead read = readSessionJson(json);
     if (!read.problem.isEmpty()) {

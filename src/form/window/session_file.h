@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,9 @@
 // Every member but format and version may be missing, as in files of versions before a member
 // was added; it then takes the value of a window just started.
 struct Session {
+    Q_DECLARE_TR_FUNCTIONS(Session)
+
+public:
     WindowInputs inputs;
     QStringList equationResults;
     QStringList systemResults;

@@ -1,12 +1,18 @@
 // The command line against the window: for the example catalogue and a random sweep of
 // equations, intervals and steps, the block --solve prints is, byte for byte, the block the
 // window lists; --system prints the block of the linear-system page; the exit codes.
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 
@@ -114,6 +120,9 @@ private slots:
     void catalogue_data();
     void catalogue();
     void randomSweep();
+    void findingsAsJsonAndCsv_data() { catalogue_data(); }
+    void findingsAsJsonAndCsv();
+    void plotFile();
     void system_data();
     void system();
     void exitCodes_data();
@@ -173,6 +182,97 @@ void CommandLineTest::randomSweep() {
     // The sweep reaches both kinds of block, and blocks that list roots.
     QVERIFY(refusedBlocks >= 3);
     QVERIFY(blocksWithRoots >= 10);
+}
+
+// --format json parses, and its findings are the block's: its heading, one root per root
+// line with the value the line prints, as many poles and holes as the block names; --format
+// csv has the same rows.
+void CommandLineTest::findingsAsJsonAndCsv() {
+    QFETCH(QString, equation);
+    const CommandLineRun block = run({QStringLiteral("--solve"), equation});
+    const CommandLineRun json = run(
+        {QStringLiteral("--solve"), equation, QStringLiteral("--format"), QStringLiteral("json")});
+    const CommandLineRun csv = run(
+        {QStringLiteral("--solve"), equation, QStringLiteral("--format"), QStringLiteral("csv")});
+    QCOMPARE(json.exitCode, block.exitCode);
+    QCOMPARE(csv.exitCode, block.exitCode);
+    if (block.exitCode != ExitSolved) {
+        return;
+    }
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json.out, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject root = document.object();
+    const QStringList lines = QString::fromUtf8(block.out).split(QLatin1Char('\n'));
+    QCOMPARE(root.value(QStringLiteral("equation")).toString(), lines.first());
+    QCOMPARE(root.value(QStringLiteral("interval_from")).toInt(), -1000);
+    QCOMPARE(root.value(QStringLiteral("interval_to")).toInt(), 1000);
+    QCOMPARE(root.value(QStringLiteral("step")).toDouble(), 0.01);
+
+    QStringList rootLines;
+    int poleLines = 0;
+    for (const QString& line : lines) {
+        if (line.startsWith(QLatin1Char('X'))) {
+            rootLines << line;
+        }
+        poleLines += line.startsWith(QLatin1String("Polstelle bei")) ? 1 : 0;
+    }
+    const QJsonArray findings = root.value(QStringLiteral("findings")).toArray();
+    int roots = 0;
+    int poles = 0;
+    for (const QJsonValue& finding : findings) {
+        const QJsonObject f = finding.toObject();
+        if (f.value(QStringLiteral("kind")).toString() == QLatin1String("root")) {
+            QVERIFY(roots < rootLines.size());
+            const QString printedValue = rootLines[roots].section(QLatin1String(" = "), 1);
+            QCOMPARE(f.value(QStringLiteral("x_from")).toDouble(), printedValue.toDouble());
+            QCOMPARE(rootLines[roots].section(QLatin1String(" = "), 0, 0),
+                     QStringLiteral("X%1").arg(roots + 1));
+            ++roots;
+        }
+        poles += f.value(QStringLiteral("kind")).toString() == QLatin1String("pole") ? 1 : 0;
+    }
+    QCOMPARE(roots, rootLines.size());
+    if (poleLines > 0) {
+        QCOMPARE(poles, poleLines);
+    }
+    // The CSV: a header and one line per finding of the JSON, its kind first.
+    const QStringList csvLines =
+        QString::fromUtf8(csv.out).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(csvLines.size(), findings.size() + 1);
+    QVERIFY(csvLines.first().startsWith(QLatin1String("kind,")));
+    for (int i = 0; i < findings.size(); ++i) {
+        QCOMPARE(csvLines[i + 1].section(QLatin1Char(','), 0, 0),
+                 findings[i].toObject().value(QStringLiteral("kind")).toString());
+    }
+}
+
+// --plot draws both sides and their difference into the file its suffix names.
+void CommandLineTest::plotFile() {
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("plot.png"));
+    const CommandLineRun drawn =
+        run({QStringLiteral("--solve"), QStringLiteral("x^3 = x"), QStringLiteral("--half-width"),
+             QStringLiteral("3"), QStringLiteral("--plot"), png});
+    QCOMPARE(drawn.exitCode, ExitSolved);
+    QVERIFY(drawn.out.startsWith("x^3 = x\n"));
+    const QImage image(png);
+    QVERIFY(!image.isNull());
+    // The difference x^3 - x crosses the x axis at the frame's centre (x = 0) in green.
+    QSet<QRgb> colours;
+    for (int x = 0; x < image.width(); x += 3) {
+        for (int y = 0; y < image.height(); y += 3) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    QVERIFY(colours.size() > 3);
+
+    const QString nowhere = dir.filePath(QStringLiteral("missing/plot.svg"));
+    const CommandLineRun failed = run(
+        {QStringLiteral("--solve"), QStringLiteral("x = 1"), QStringLiteral("--plot"), nowhere});
+    QCOMPARE(failed.exitCode, ExitOtherError);
+    QVERIFY(QString::fromUtf8(failed.err).contains(nowhere));
+    QVERIFY(!QFile::exists(nowhere));
 }
 
 void CommandLineTest::system_data() {
@@ -240,6 +340,12 @@ void CommandLineTest::exitCodes_data() {
     QTest::newRow("no task") << QStringList{"--lang", "en"} << QByteArray() << 1 << usage;
     QTest::newRow("language fr") << QStringList{"--lang", "fr", "--version"} << QByteArray() << 1
                                  << usage;
+    QTest::newRow("format xml") << QStringList{"--solve", "x=1", "--format", "xml"} << QByteArray()
+                                << 1 << usage;
+    QTest::newRow("format without solve")
+        << QStringList{"--format", "csv"} << QByteArray() << 1 << usage;
+    QTest::newRow("plot gif") << QStringList{"--solve", "x=1", "--plot", "a.gif"} << QByteArray()
+                              << 1 << usage;
     QTest::newRow("misread side") << QStringList{"--solve", "sinx = 1"} << QByteArray() << 2
                                   << QStringLiteral("sinx");
     QTest::newRow("empty right side")

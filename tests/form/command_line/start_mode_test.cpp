@@ -17,26 +17,32 @@ void StartModeTest::mode_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("textMode");
     QTest::addColumn<QString>("language");
-    QTest::newRow("none") << QStringList{} << false << QString();
+    QTest::addColumn<bool>("drawsPlot");
+    QTest::newRow("none") << QStringList{} << false << QString() << false;
     QTest::newRow("Qt's own") << QStringList{"-platform", "offscreen", "-style", "fusion"} << false
-                              << QString();
-    QTest::newRow("lang en alone") << QStringList{"--lang", "en"} << false << "en";
-    QTest::newRow("lang=de alone") << QStringList{"--lang=de"} << false << "de";
-    QTest::newRow("lang fr") << QStringList{"--lang", "fr"} << true << QString();
-    QTest::newRow("lang without value") << QStringList{"--lang"} << true << QString();
-    QTest::newRow("solve") << QStringList{"--solve", "x=1"} << true << QString();
+                              << QString() << false;
+    QTest::newRow("lang en alone") << QStringList{"--lang", "en"} << false << "en" << false;
+    QTest::newRow("lang=de alone") << QStringList{"--lang=de"} << false << "de" << false;
+    QTest::newRow("lang fr") << QStringList{"--lang", "fr"} << true << QString() << false;
+    QTest::newRow("lang without value") << QStringList{"--lang"} << true << QString() << false;
+    QTest::newRow("solve") << QStringList{"--solve", "x=1"} << true << QString() << false;
     QTest::newRow("lang and solve")
-        << QStringList{"--lang", "en", "--solve", "x=1"} << true << QString();
-    QTest::newRow("help short") << QStringList{"-h"} << true << QString();
-    QTest::newRow("version short") << QStringList{"-v"} << true << QString();
-    QTest::newRow("unknown long") << QStringList{"--whatever"} << true << QString();
-    QTest::newRow("double dash") << QStringList{"--"} << true << QString();
+        << QStringList{"--lang", "en", "--solve", "x=1"} << true << QString() << false;
+    QTest::newRow("help short") << QStringList{"-h"} << true << QString() << false;
+    QTest::newRow("version short") << QStringList{"-v"} << true << QString() << false;
+    QTest::newRow("unknown long") << QStringList{"--whatever"} << true << QString() << false;
+    QTest::newRow("plot") << QStringList{"--solve", "x=1", "--plot", "a.svg"} << true << QString()
+                          << true;
+    QTest::newRow("plot=") << QStringList{"--solve", "x=1", "--plot=a.png"} << true << QString()
+                           << true;
+    QTest::newRow("double dash") << QStringList{"--"} << true << QString() << false;
 }
 
 void StartModeTest::mode() {
     QFETCH(QStringList, arguments);
     QFETCH(bool, textMode);
     QFETCH(QString, language);
+    QFETCH(bool, drawsPlot);
     std::vector<QByteArray> bytes{QByteArray("quintabor")};
     for (const QString& argument : arguments) {
         bytes.push_back(argument.toLocal8Bit());
@@ -48,6 +54,7 @@ void StartModeTest::mode() {
     const StartMode mode = startMode(static_cast<int>(argv.size()), argv.data());
     QCOMPARE(mode.textMode, textMode);
     QCOMPARE(mode.language, language);
+    QCOMPARE(mode.drawsPlot, drawsPlot);
 }
 
 QTEST_GUILESS_MAIN(StartModeTest)
