@@ -379,11 +379,15 @@ void WidgetTreeTest::menu() {
     QCOMPARE(popup->parent(), form.get());
 
     const QList<QAction*> popupItems = popup->actions();
-    QCOMPARE(popupItems.size(), 4);
+    // The page entries, then, after a separator, the session entries.
+    QCOMPARE(popupItems.size(), 7);
     QVERIFY(popupItems[0]->isSeparator());
     QVERIFY(popupItems[1]->isSeparator());
     QCOMPARE(popupItems[2], form->menuGleichnungenX_Action);
     QCOMPARE(popupItems[3], form->menuGleichungenXYZ_Action);
+    QVERIFY(popupItems[4]->isSeparator());
+    QCOMPARE(popupItems[5]->objectName(), QStringLiteral("sitzungSpeichern_Action"));
+    QCOMPARE(popupItems[6]->objectName(), QStringLiteral("sitzungOeffnen_Action"));
     for (QAction* action : {form->menuGleichnungenX_Action, form->menuGleichungenXYZ_Action}) {
         QCOMPARE(action->parent(), form.get());
         QVERIFY(action->icon().isNull());
