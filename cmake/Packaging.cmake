@@ -17,7 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 # dpkg-shlibdeps (dpkg-dev) derives the dependencies from the libraries the binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's SVG plugins draw the window's icon; the binary links Qt Svg (plots written as SVG) and
-# Qt PrintSupport, which dpkg-shlibdeps names, but not the plugins.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Qt PrintSupport, which dpkg-shlibdeps names, but not the plugins. Qt's catalogues put its own
+# texts (context menus, standard buttons) into the window's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n")
 
 include(CPack)

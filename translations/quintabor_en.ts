@@ -45,6 +45,183 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Aufruf: quintabor [--solve &quot;LINKS = RECHTS&quot; [--centre C] [--half-width H] [--step 0.01|0.001] [--format csv|json] [--plot DATEI]] [--system DATEI] [--lang de|en]</source>
+        <translation>Usage: quintabor [--solve &quot;LEFT = RIGHT&quot; [--centre C] [--half-width H] [--step 0.01|0.001] [--format csv|json] [--plot FILE]] [--system FILE] [--lang de|en]</translation>
+    </message>
+    <message>
+        <source>Mehr mit: quintabor --help</source>
+        <translation>More with: quintabor --help</translation>
+    </message>
+    <message>
+        <source>Ohne diese Optionen öffnet sich das Fenster; --lang allein wählt seine Sprache.
+
+--solve schreibt den Block der Ergebnisliste des Fensters: die Überschrift, die
+Zeilen und die Schlusslinie; mit --format die Befunde als CSV oder JSON.
+--system liest eine CSV-Datei mit höchstens 10 Zeilen &quot;Wert,k1,k2,...&quot;, eine
+Gleichung Wert = k1*X1 + k2*X2 + ... je Zeile; ein Dezimalkomma steht in
+Anführungszeichen: &quot;1,5&quot;. Es schreibt den Block der Seite Gleichungen_XYZ.
+
+Rückgabewerte:
+  0  gelöst, wie viele Lösungen es auch gibt
+  2  Eingabe nicht lesbar; ihre Zeile steht auf der Standardfehlerausgabe
+  1  andere Fehler: falsche Optionen, Datei nicht lesbar, Ausgabe gescheitert
+
+Beispiele:
+  quintabor --solve &quot;x^2 = 2&quot;
+  quintabor --solve &quot;sin(x) = 0.5&quot; --centre 0 --half-width 10 --step 0.001
+  quintabor --solve &quot;tan(x) = 0&quot; --half-width 4 --format csv
+  quintabor --solve &quot;x^3 = x&quot; --half-width 3 --plot kubisch.svg
+  quintabor --system system.csv --lang en
+</source>
+        <translation>Without these options the window opens; --lang alone chooses its language.
+
+--solve writes the block of the window's result list: the heading, the lines and the
+closing line; with --format the findings as CSV or JSON.
+--system reads a CSV file of at most 10 lines &quot;value,k1,k2,...&quot;, one equation
+value = k1*X1 + k2*X2 + ... per line; a decimal comma stands in quotes: &quot;1,5&quot;.
+It writes the block of the page Equations_XYZ.
+
+Exit codes:
+  0  solved, whatever the number of solutions
+  2  input not readable; its line is on standard error
+  1  other errors: wrong options, file not readable, output failed
+
+Examples:
+  quintabor --solve &quot;x^2 = 2&quot;
+  quintabor --solve &quot;sin(x) = 0.5&quot; --centre 0 --half-width 10 --step 0.001
+  quintabor --solve &quot;tan(x) = 0&quot; --half-width 4 --format csv
+  quintabor --solve &quot;x^3 = x&quot; --half-width 3 --plot cubic.svg
+  quintabor --system system.csv --lang en
+</translation>
+    </message>
+    <message>
+        <source>Zeigt diese Hilfe.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Zeigt die Version.</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <source>Löst die Gleichung LINKS = RECHTS.</source>
+        <translation>Solves the equation LEFT = RIGHT.</translation>
+    </message>
+    <message>
+        <source>&quot;LINKS = RECHTS&quot;</source>
+        <translation>&quot;LEFT = RIGHT&quot;</translation>
+    </message>
+    <message>
+        <source>Mitte des Intervalls (ganze Zahl, Vorgabe 0).</source>
+        <translation>Centre of the interval (whole number, default 0).</translation>
+    </message>
+    <message>
+        <source>Halbe Breite des Intervalls (ganze Zahl, 1 bis 1000000, Vorgabe 1000).</source>
+        <translation>Half-width of the interval (whole number, 1 to 1000000, default 1000).</translation>
+    </message>
+    <message>
+        <source>Schrittweite 0.01 (Vorgabe) oder 0.001.</source>
+        <translation>Grid step 0.01 (default) or 0.001.</translation>
+    </message>
+    <message>
+        <source>Löst das lineare Gleichungssystem der CSV-Datei DATEI.</source>
+        <translation>Solves the linear system of the CSV file FILE.</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Schreibt mit --solve die Befunde statt des Blocks, als CSV oder JSON.</source>
+        <translation>With --solve, writes the findings instead of the block, as CSV or JSON.</translation>
+    </message>
+    <message>
+        <source>Zeichnet mit --solve beide Seiten und ihre Differenz über dem Intervall in DATEI (.svg, .png oder .pdf).</source>
+        <translation>With --solve, draws both sides and their difference over the interval into FILE (.svg, .png or .pdf).</translation>
+    </message>
+    <message>
+        <source>Sprache der Ausgabe: de oder en; sonst die des Systems.</source>
+        <translation>Language of the output: de or en; else the system's.</translation>
+    </message>
+    <message>
+        <source>--format ist csv oder json: %1</source>
+        <translation>--format is csv or json: %1</translation>
+    </message>
+    <message>
+        <source>--plot schreibt .svg, .png oder .pdf: %1</source>
+        <translation>--plot writes .svg, .png or .pdf: %1</translation>
+    </message>
+    <message>
+        <source>--centre braucht eine ganze Zahl von %1 bis %2: %3</source>
+        <translation>--centre needs a whole number from %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>--half-width braucht eine ganze Zahl von %1 bis %2: %3</source>
+        <translation>--half-width needs a whole number from %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>--step ist 0.01 oder 0.001: %1</source>
+        <translation>--step is 0.01 or 0.001: %1</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist nicht lesbar: %2</source>
+        <translation>The file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1: größer als ein Gleichungssystem der Tabelle</source>
+        <translation>%1: larger than a system of the table</translation>
+    </message>
+    <message>
+        <source>--lang ist de oder en: %1</source>
+        <translation>--lang is de or en: %1</translation>
+    </message>
+    <message>
+        <source>Quintabor löst eine Gleichung in x oder ein lineares Gleichungssystem und schreibt das Ergebnis, ohne Fenster und ohne Bildschirm.</source>
+        <translation>Quintabor solves an equation in x or a linear system and writes the result, without a window and without a display.</translation>
+    </message>
+    <message>
+        <source>Unerwartetes Argument: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>--solve und --system schließen einander aus</source>
+        <translation>--solve and --system exclude each other</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nur mit --solve</source>
+        <translation>--%1 applies only with --solve</translation>
+    </message>
+    <message>
+        <source>Keine Aufgabe: --solve oder --system fehlt</source>
+        <translation>No task: --solve or --system is missing</translation>
+    </message>
+    <message>
+        <source>Zeile %1: Text nach dem schließenden Anführungszeichen</source>
+        <translation>Line %1: text after the closing quote</translation>
+    </message>
+    <message>
+        <source>Zeile %1: ein Anführungszeichen ist nicht geschlossen</source>
+        <translation>Line %1: a quote is not closed</translation>
+    </message>
+    <message>
+        <source>kein Text in UTF-8</source>
+        <translation>not a text in UTF-8</translation>
+    </message>
+    <message>
+        <source>keine Zeile mit einer Gleichung</source>
+        <translation>no line with an equation</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen, die Tabelle hat %2</source>
+        <translation>%1 lines, the table has %2</translation>
+    </message>
+    <message>
+        <source>Zeile %1 hat %2 Spalten, die Tabelle hat %3</source>
+        <translation>Line %1 has %2 columns, the table has %3</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Jedes x von %1 bis %2 löst die Gleichung</source>
@@ -663,6 +840,73 @@
     <message>
         <source>Schreibfehler</source>
         <translation>write error</translation>
+    </message>
+    <message>
+        <source>Quintabor-Sitzungen (*.%1)</source>
+        <translation>Quintabor sessions (*.%1)</translation>
+    </message>
+    <message>
+        <source>Sitzung speichern</source>
+        <translation>Save session</translation>
+    </message>
+    <message>
+        <source>Die Sitzung wurde nicht gespeichert.
+%1</source>
+        <translation>The session was not saved.
+%1</translation>
+    </message>
+    <message>
+        <source>Sitzung öffnen</source>
+        <translation>Open session</translation>
+    </message>
+    <message>
+        <source>Die Sitzung wurde nicht geöffnet.
+%1</source>
+        <translation>The session was not opened.
+%1</translation>
+    </message>
+    <message>
+        <source>Sitzung speichern…</source>
+        <translation>Save session…</translation>
+    </message>
+    <message>
+        <source>Sitzung öffnen…</source>
+        <translation>Open session…</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Ungültiger Eintrag: %1</source>
+        <translation>Invalid entry: %1</translation>
+    </message>
+    <message>
+        <source>beschädigt oder abgeschnitten: %1 bei Zeichen %2</source>
+        <translation>damaged or truncated: %1 at character %2</translation>
+    </message>
+    <message>
+        <source>keine Sitzung von Quintabor</source>
+        <translation>not a Quintabor session</translation>
+    </message>
+    <message>
+        <source>ohne gültige Formatversion</source>
+        <translation>without a valid format version</translation>
+    </message>
+    <message>
+        <source>Format %1 einer neueren Fassung; diese liest bis Format %2</source>
+        <translation>format %1 of a newer release; this one reads up to format %2</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geschrieben werden: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht lesbar: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1: zu groß für eine Sitzung</source>
+        <translation>%1: too large for a session</translation>
     </message>
 </context>
 <context>

@@ -19,14 +19,12 @@
 #include <vector>
 
 #include "examples/equation_texts.h"
+#include "form/equation/equation_block.h"
 #include "form/equation/equation_progress.h"
 #include "form/equation/equation_state.h"
-#include "form/equation/result_lines.h"
 #include "form/equation/solve_record.h"
 #include "form/window/busy_guard.h"
 #include "form/window/c_locale_format.h"
-#include "form/window/departure_line.h"
-#include "form/window/empty_side_line.h"
 #include "form/window/form1.h"
 #include "interpreter/formelinterpreter.h"
 #include "interpreter/round.h"
@@ -47,12 +45,6 @@ int Index_Beispiel;
 
 namespace {
 
-// Grid steps per unit of the two step buttons.
-constexpr long double HundredthSteps = 100;
-constexpr long double ThousandthSteps = 1000;
-const char* const ClosingLine =
-    "-----------------------------------------------------------------------";
-
 // Each example is solved on the current centre with this half-width.
 constexpr int BeispielDeltaWert = 1000;
 
@@ -60,13 +52,6 @@ constexpr int BeispielDeltaWert = 1000;
 // found.
 EquationSides equationSides;
 SearchOutcome lastSearch;
-
-// "<left> = <right>" of the compiled texts, both whole.
-QString headingLine() {
-    char line[2 * sizeof links.Formel + 4];
-    std::snprintf(line, sizeof line, "%s = %s", links.Formel, rechts.Formel);
-    return QString::fromUtf8(line);
-}
 
 void setBoundLabel(QLabel* label, char* buffer, std::size_t size, int value) {
     std::snprintf(buffer, size, "%d", value);
@@ -110,14 +95,12 @@ void Form1::istGleichSlot() {
 
     compileEquation(textOf(GleichLinks_LineEdit->text().toUtf8()),
                     textOf(GleichRechts_LineEdit->text().toUtf8()), equationSides);
-    Ergebnisse_ListBox->addItem(headingLine());
+    Ergebnisse_ListBox->addItem(headingLine(links, rechts));
     Ergebnisse_ListBox->addItem(QString());
-    // An empty side would be solved as 0, a side not read as typed as a different equation.
-    const QString empty = emptySideLine(links, rechts);
-    const QString misread = empty.isEmpty() ? departureLine(links, rechts) : empty;
-    if (!misread.isEmpty()) {
-        Ergebnisse_ListBox->addItem(misread);
-        Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
+    const QString refusal = refusalLine(links, rechts);
+    if (!refusal.isEmpty()) {
+        Ergebnisse_ListBox->addItem(refusal);
+        Ergebnisse_ListBox->addItem(closingLine());
         showNewestLine(Ergebnisse_ListBox);
         return;
     }
@@ -149,7 +132,7 @@ void Form1::istGleichSlot() {
         Ergebnisse_ListBox->addItem(
             tr("Abgebrochen: gesucht bis x = %1")
                 .arg(QString::fromStdString(formatNumber("%.10Lg", Round(lastSearch.lastX, 10)))));
-        Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
+        Ergebnisse_ListBox->addItem(closingLine());
         showNewestLine(Ergebnisse_ListBox);
         return;
     }
@@ -172,9 +155,7 @@ void Form1::istGleichSlot() {
     SolveRecord solve{links.Formel, rechts.Formel, MinX, MaxX, 1 / Schrittweite, settled.findings};
     addListedSolve(solve);
     setLastSolve(std::move(solve));
-    Ergebnisse_ListBox->addItem(QStringLiteral(" "));
-    Ergebnisse_ListBox->addItems(resultLines(lastSearch, settled));
-    Ergebnisse_ListBox->addItem(QString::fromLatin1(ClosingLine));
+    Ergebnisse_ListBox->addItems(findingsBlock(lastSearch, settled));
     showNewestLine(Ergebnisse_ListBox);
     if (refinementShowsProgress) {
         refinementProgress.reset();

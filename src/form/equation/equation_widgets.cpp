@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "form/equation/equation_block.h"
 #include "form/window/result_list.h"
 #include "form/window/result_list_copy.h"
 #include "form/window/whole_number_spin_box.h"
@@ -88,7 +89,7 @@ void Form1::createEquationTab() {
     Mitte_spinBox = new WholeNumberSpinBox(frame3);
     Mitte_spinBox->setObjectName("Mitte_spinBox");
     Mitte_spinBox->setFixedSize(110, 25);
-    Mitte_spinBox->setRange(-1000000000, 1000000000);
+    Mitte_spinBox->setRange(-CentreLimit, CentreLimit);
     Mitte_spinBox->setValue(0);
     textLabel1->setBuddy(Mitte_spinBox);
     layout29->addWidget(Mitte_spinBox);
@@ -101,7 +102,7 @@ void Form1::createEquationTab() {
     Delta_spinBox = new WholeNumberSpinBox(frame3);
     Delta_spinBox->setObjectName("Delta_spinBox");
     Delta_spinBox->setFixedSize(85, 25);
-    Delta_spinBox->setRange(1, 1000000);
+    Delta_spinBox->setRange(MinHalfWidth, MaxHalfWidth);
     Delta_spinBox->setValue(1000);
     textLabel2->setBuddy(Delta_spinBox);
     layout30->addWidget(Delta_spinBox);

@@ -9,11 +9,10 @@
 #include <QTableWidget>
 
 #include "form/linear_system/linear_system_examples.h"
-#include "form/linear_system/solution_lines.h"
+#include "form/linear_system/system_block.h"
 #include "form/linear_system/table_system.h"
 #include "form/window/busy_guard.h"
 #include "gauss/gausalgorithmus.h"
-#include "gauss/solution_set.h"
 
 // The solver of the page.
 Gausalgorithmus GausAlgorithmus;
@@ -27,36 +26,12 @@ int AnzahlVariablen_Gausalg = 0;
 // Scratch text for formatted lines and the example button's label.
 QString Str;
 
-namespace {
-
-constexpr const char* Separator =
-    "------------------------------------------------------------------------------";
-
-} // namespace
-
 void Form1::istGleichXYZ_Slot() {
     const BusyGuard busy;
-    const TableSystem typed = readTableSystem(GleichungenXYZ_table, XK_Gausalg, Wert_Gausalg);
-    const int m = typed.equations;
-    const int k = typed.unknowns;
-    AnzahlVariablen_Gausalg = k;
-    if (!typed.unreadable.isEmpty()) {
-        AusgabeXYZ_listBox->addItem(typed.unreadable);
-    } else if (m > 0) {
-        AusgabeXYZ_listBox->addItems(typed.emptyRows);
-        // A square system the solver solves is written from its values; any other shape, or
-        // a system without one solution, from its solution set.
-        if (m == k && GausAlgorithmus.Werte_uebergeben(XK_Gausalg, Wert_Gausalg, k) == 0) {
-            for (int i = 1; i <= k; ++i) {
-                Str = valueLine(i, GausAlgorithmus.getWert(i));
-                AusgabeXYZ_listBox->addItem(Str);
-            }
-        } else {
-            AusgabeXYZ_listBox->addItems(
-                solutionLines(gauss::solveSystem(XK_Gausalg, Wert_Gausalg, m, k)));
-        }
-    }
-    AusgabeXYZ_listBox->addItem(QString::fromLatin1(Separator));
+    const SolvedSystem solved = solveSystemCells(tableTexts(GleichungenXYZ_table),
+                                                 {GausAlgorithmus, XK_Gausalg, Wert_Gausalg});
+    AnzahlVariablen_Gausalg = solved.unknowns;
+    AusgabeXYZ_listBox->addItems(solved.block);
     AusgabeXYZ_listBox->scrollToItem(AusgabeXYZ_listBox->item(AusgabeXYZ_listBox->count() - 1),
                                      QAbstractItemView::PositionAtTop);
 }

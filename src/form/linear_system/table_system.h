@@ -21,7 +21,18 @@ struct TableSystem {
     QString unreadable;
 };
 
-// Reads the table's system into koeff ([unknown][equation], both from 1) and rechts (by
-// equation from 1). A cell inside the rectangle that is empty counts as 0.
+// The texts of a table's cells, row by row from the first; a cell beyond a row's end is empty.
+using CellTexts = QList<QStringList>;
+
+// The texts of the coefficient table's cells.
+CellTexts tableTexts(const QTableWidget* table);
+
+// Reads the system of the cells into koeff ([unknown][equation], both from 1) and rechts (by
+// equation from 1). A cell inside the rectangle that is empty counts as 0. Only the cells
+// inside the coefficient table's rows and columns (xyz_table_labels) are read.
+TableSystem readCellSystem(const CellTexts& cells, long double (*koeff)[Gausalgorithmus::Groesse],
+                           long double* rechts);
+
+// readCellSystem on the table's cells.
 TableSystem readTableSystem(const QTableWidget* table,
                             long double (*koeff)[Gausalgorithmus::Groesse], long double* rechts);

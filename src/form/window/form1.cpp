@@ -12,6 +12,7 @@
 #include <QStatusBar>
 
 #include "form/window/export_actions.h"
+#include "form/window/session_menu.h"
 #include "form/window/widget_setup.h"
 
 Form1::Form1(QWidget* parent, const char* name, Qt::WindowFlags fl) : QMainWindow(parent, fl) {
@@ -76,6 +77,7 @@ void Form1::createMenu() {
     PopupMenu->addAction(menuGleichnungenX_Action);
     PopupMenu->addAction(menuGleichungenXYZ_Action);
     MenuBarEditor->addMenu(PopupMenu);
+    addSessionMenu(*this);
 
     // F10 opens the menu, as on the desktops; the menu itself has no mnemonic.
     auto* openMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);

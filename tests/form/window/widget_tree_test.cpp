@@ -380,16 +380,20 @@ void WidgetTreeTest::menu() {
     QCOMPARE(popup->parent(), form.get());
 
     const QList<QAction*> popupItems = popup->actions();
-    // The page entries, then those that take the plot and the results out of the program.
-    QCOMPARE(popupItems.size(), 8);
+    // The page entries; after a separator the session entries; after another, those that take
+    // the plot and the results out of the program.
+    QCOMPARE(popupItems.size(), 11);
     QVERIFY(popupItems[0]->isSeparator());
     QVERIFY(popupItems[1]->isSeparator());
     QCOMPARE(popupItems[2], form->menuGleichnungenX_Action);
     QCOMPARE(popupItems[3], form->menuGleichungenXYZ_Action);
     QVERIFY(popupItems[4]->isSeparator());
-    QCOMPARE(popupItems[5]->objectName(), QStringLiteral("grafikSpeichern_Action"));
-    QCOMPARE(popupItems[6]->objectName(), QStringLiteral("drucken_Action"));
-    QCOMPARE(popupItems[7]->objectName(), QStringLiteral("ergebnisseSpeichern_Action"));
+    QCOMPARE(popupItems[5]->objectName(), QStringLiteral("sitzungSpeichern_Action"));
+    QCOMPARE(popupItems[6]->objectName(), QStringLiteral("sitzungOeffnen_Action"));
+    QVERIFY(popupItems[7]->isSeparator());
+    QCOMPARE(popupItems[8]->objectName(), QStringLiteral("grafikSpeichern_Action"));
+    QCOMPARE(popupItems[9]->objectName(), QStringLiteral("drucken_Action"));
+    QCOMPARE(popupItems[10]->objectName(), QStringLiteral("ergebnisseSpeichern_Action"));
     for (QAction* action : {form->menuGleichnungenX_Action, form->menuGleichungenXYZ_Action}) {
         QCOMPARE(action->parent(), form.get());
         QVERIFY(action->icon().isNull());
