@@ -345,12 +345,15 @@ private:
     }
 
     // Searched up to the grid point where the stopped piece's step starts: a piece inside a step
-    // may end a hair below a root it has not reported yet.
+    // may end a hair below a root it has not reported yet. What was found beyond that point,
+    // inside the same step, is left out with the rest, so the marks hold exactly what lies up to
+    // the reach.
     void stopAt(long double stepStart) {
         out_.stopped = true;
         out_.complete = false;
         out_.reached = stepStart;
         todo_.clear();
+        std::erase_if(out_.marks, [stepStart](const Mark& m) { return m.upper > stepStart; });
     }
 
     // Pieces are pushed in reverse, so that the leftmost is classified first.
