@@ -363,8 +363,9 @@ private:
     // ---- whole grid steps ----
 
     void classifySteps(Piece& p) {
+        // The step budget bounds the search inside one step; whole steps spend the part's alone.
+        stepBudget_ = StepBudget;
         if (p.last - p.first == 1) {
-            stepBudget_ = StepBudget;
             p.first = -1;
             classifyInside(p);
             return;
