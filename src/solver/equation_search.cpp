@@ -164,6 +164,11 @@ SearchOutcome searchEquation(const DifferenceSource& sides, const ScanGrid& grid
         });
 
     std::vector<Mark> marks;
+    size_t markCount = 0;
+    for (const std::optional<PartOutcome>& outcome : outcomes) {
+        markCount += outcome ? outcome->marks.size() : 0;
+    }
+    marks.reserve(markCount);
     bool complete = true;
     for (size_t k = 0; k < done; ++k) {
         marks.insert(marks.end(), outcomes[k]->marks.begin(), outcomes[k]->marks.end());

@@ -124,7 +124,7 @@ private:
                     return false;
                 }
                 tracker_.skipFailedRun(to);
-                result_.passed.push_back({from, to, PassedRun::Failing});
+                pass({from, to, PassedRun::Failing});
                 pending_ = to + 1;
                 return true;
             }
@@ -138,14 +138,26 @@ private:
                 const PointDifference end = pointOf(sides_.at(grid_.at(to)));
                 if (signOf(e.d) * end.d > 0 && tracker_.skipValidRun(to - 1, to, end)) {
                     saved_[level] += n - 4;
-                    result_.passed.push_back({from, to, PassedRun::Empty});
+                    pass({from, to, PassedRun::Empty});
                     pending_ = to + 1;
                 }
                 return true;
             }
         }
+        // The halves share their middle point, so that the step beside it lies in one of them
+        // and the search finds no gap between two stretches passed over.
         const int64_t middle = from + n / 2;
-        return prune(from, middle - 1, level + 1) && prune(middle, to, level + 1);
+        return prune(from, middle, level + 1) && prune(middle, to, level + 1);
+    }
+
+    // Runs of one kind that meet are kept as one.
+    void pass(const PassedRun& run) {
+        std::vector<PassedRun>& passed = result_.passed;
+        if (!passed.empty() && passed.back().last == run.first && passed.back().kind == run.kind) {
+            passed.back().last = run.last;
+        } else {
+            passed.push_back(run);
+        }
     }
 
     // Stretches shorter than this are evaluated point by point: an enclosure of them would
