@@ -34,6 +34,10 @@ constexpr long double TouchShare = 0x1p-16L;
 // A pole is where |d| beside it has grown beyond this many times the outer |d| of its grid step: a
 // bounded function that only swings wider than its step's ends stays far below it.
 constexpr long double PoleGrowth = 0x1p20L;
+// Where the sides see x as double far from 0, a pole just beside a grid point cannot grow that
+// much before the doubles end: there half an order's growth over the distances is asked for,
+// and at least this much.
+constexpr long double MinPoleGrowth = 16;
 // An enclosure that only this many pieces or more could keep away from 0 comes from x entering the
 // sides more than once (tan(x)/x near 0), and halving it would exhaust the step's budget: the
 // piece's values decide instead.
@@ -1019,7 +1023,7 @@ private:
         std::optional<Mark> mark;
         const long double smaller = std::min(sizeOf(left), sizeOf(right));
         const long double larger = std::max(sizeOf(left), sizeOf(right));
-        if (smaller > p.scale * PoleGrowth) {
+        if (grewToPole(smaller, p.scale, left.x, right.x)) {
             mark = Mark{left.x,  right.x,    left.x + (right.x - left.x) / 2,
                         smaller, Mark::Pole, Certainty::Evaluated};
         } else if (classifySignChange(p.scale, larger) == SignChangeKind::Root) {
@@ -1027,6 +1031,20 @@ private:
             mark = Mark{left.x, right.x, root.x, sizeOf(root), Mark::Root, Certainty::Evaluated};
         }
         beside(p, left, right, mark, false);
+    }
+
+    // Whether |d| grown to `size` on both sides of lower ... upper, at the resolution, is a pole.
+    // A pole of order n grows by (D / w)^n from the nearer grid point of its step, at distance D,
+    // to the width w; half an order of that is asked for, between MinPoleGrowth and PoleGrowth.
+    bool grewToPole(long double size, long double scale, long double lower,
+                    long double upper) const {
+        const int64_t k = grid_.stepOf(lower);
+        const long double middle = lower + (upper - lower) / 2;
+        const long double near = std::min(middle - grid_.at(k), grid_.at(k + 1) - middle);
+        const long double width = std::max(upper - lower, std::numeric_limits<long double>::min());
+        const long double growth =
+            std::clamp(std::sqrt(std::max(near, 0.0L) / width), MinPoleGrowth, PoleGrowth);
+        return size > scale * growth;
     }
 
     // Nothing the sides tell apart lies between the ends: a sign change is a root, a pole or a
@@ -1041,7 +1059,7 @@ private:
                     out_.marks.push_back({p.lo.x, p.hi.x, smaller.x, sizeOf(smaller), Mark::Root,
                                           Certainty::Evaluated});
                 }
-            } else if (sizeOf(smaller) > p.scale * PoleGrowth) {
+            } else if (grewToPole(sizeOf(smaller), p.scale, p.lo.x, p.hi.x)) {
                 // Grown beyond the step's outer |d| on both sides: a pole, not a jump.
                 out_.marks.push_back({p.lo.x, p.hi.x, p.lo.x + (p.hi.x - p.lo.x) / 2,
                                       sizeOf(smaller), Mark::Pole, Certainty::Evaluated});
@@ -1049,7 +1067,7 @@ private:
             return;
         }
         if (!bounded(e)) {
-            if (sizeOf(smaller) > p.scale * PoleGrowth) {
+            if (grewToPole(sizeOf(smaller), p.scale, p.lo.x, p.hi.x)) {
                 out_.marks.push_back({p.lo.x, p.hi.x, p.lo.x + (p.hi.x - p.lo.x) / 2,
                                       sizeOf(smaller), Mark::Pole, Certainty::Evaluated});
             }

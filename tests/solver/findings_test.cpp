@@ -105,6 +105,17 @@ const KindCase kindCases[] = {
      periodic(std::atan(0.5L), pi, -10, 10),
      tangentPoles(-10, 10),
      {}},
+    // Far out, where the sides see x as double: the grid point -99982.757 lies 3.2e-6 beside
+    // a pole, too close for the doubles there to let |d| grow a millionfold.
+    {"PoleJustBesideAGridPointFarOut",
+     "tan(x)",
+     "0.5",
+     -99982,
+     1,
+     1000,
+     periodic(std::atan(0.5L), pi, -99983, -99981),
+     tangentPoles(-99983, -99981),
+     {}},
     {"CotangentPoleAtZero", "cot(x)", "0", 0, 4, 100, {-pi / 2, pi / 2}, {-pi, 0, pi}, {}},
     // Gaps in the domain: 0/0 at an isolated point.
     {"HoleOfAQuotient", "sin(x)/x", "2", 0, 10, 100, {}, {}, {0}},
