@@ -317,6 +317,8 @@ private:
 
     // Classifies the piece and all it is split into, in increasing x.
     void drain(Piece piece) {
+        // The whole steps of one stretch share a step's budget; each single step has its own.
+        stepBudget_ = StepBudget;
         todo_.clear();
         todo_.emplace_back(std::move(piece));
         while (!todo_.empty()) {
@@ -367,9 +369,8 @@ private:
     // ---- whole grid steps ----
 
     void classifySteps(Piece& p) {
-        // The step budget bounds the search inside one step; whole steps spend the part's alone.
-        stepBudget_ = StepBudget;
         if (p.last - p.first == 1) {
+            stepBudget_ = StepBudget;
             p.first = -1;
             classifyInside(p);
             return;
