@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -9,6 +10,7 @@
 #include <QStyleOptionViewItem>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 ResultList::ResultList(QWidget* parent) : QListWidget(parent) {
@@ -46,6 +48,24 @@ int ResultList::rowWidth() const {
     return std::max(m_widest, viewport()->width());
 }
 
+int ResultList::asciiWidth(const QString& text) const {
+    if (m_asciiAdvance[0] < 0) {
+        const QFontMetricsF metrics(font());
+        for (int c = 0; c < AsciiCount; ++c) {
+            m_asciiAdvance[c] = metrics.horizontalAdvance(QChar(c));
+        }
+        m_kerningSlack = metrics.averageCharWidth();
+    }
+    qreal width = m_kerningSlack;
+    for (const QChar c : text) {
+        if (c.unicode() >= AsciiCount) {
+            return -1;
+        }
+        width += m_asciiAdvance[c.unicode()];
+    }
+    return static_cast<int>(std::min<qreal>(std::ceil(width), std::numeric_limits<int>::max() / 2));
+}
+
 void ResultList::widenFor(int first, int last) {
     const QFontMetrics metrics = fontMetrics();
     // Text is drawn inside a margin on each side of the row.
@@ -54,9 +74,15 @@ void ResultList::widenFor(int first, int last) {
     for (int row = first; row <= last; ++row) {
         const QString text = item(row)->text();
         // Only a line with enough characters can be wider than the widest so far.
-        if (static_cast<long long>(text.size()) * widestCharacter + margins > m_widest) {
-            m_widest = std::max(m_widest, metrics.horizontalAdvance(text) + margins);
+        if (static_cast<long long>(text.size()) * widestCharacter + margins <= m_widest) {
+            continue;
         }
+        // Shaping every line of a long block would cost more than solving it: a plain ASCII
+        // line is measured by its characters' advances, which with a character's slack for
+        // kerning is never narrower than the line drawn.
+        const int ascii = asciiWidth(text);
+        m_widest =
+            std::max(m_widest, (ascii >= 0 ? ascii : metrics.horizontalAdvance(text)) + margins);
     }
 }
 
@@ -190,6 +216,7 @@ void ResultList::paintEvent(QPaintEvent* event) {
 void ResultList::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         m_lineHeight = 0;
+        m_asciiAdvance[0] = -1;
         m_widthStale = true;
         scheduleDelayedItemsLayout();
     }

@@ -54,7 +54,12 @@ private:
     int rowWidth() const;
     // Widens the rows for the lines first ... last.
     void widenFor(int first, int last);
+    // At least the width of a line of ASCII characters, from their advances; -1 for another line.
+    int asciiWidth(const QString& text) const;
 
+    static constexpr int AsciiCount = 128;
+    mutable qreal m_asciiAdvance[AsciiCount] = {-1};
+    mutable qreal m_kerningSlack = 0;
     mutable int m_lineHeight = 0;
     int m_widest = 0;
     bool m_widthStale = false;

@@ -42,6 +42,7 @@ private slots:
     void hitTestsFindThePaintedLine();
     void keysMoveTheCurrentLine_data();
     void keysMoveTheCurrentLine();
+    void widestLineCanBeScrolledIntoView_data();
     void widestLineCanBeScrolledIntoView();
     void clearingForgetsTheWidestLine();
     void lastLineAsTopItemSurvivesTheHorizontalScrollBar();
@@ -102,10 +103,19 @@ void ResultListTest::keysMoveTheCurrentLine() {
     QVERIFY(list.viewport()->rect().contains(list.visualItemRect(list.item(expected))));
 }
 
+// Plain ASCII lines, measured by their characters, and lines with other characters, shaped.
+void ResultListTest::widestLineCanBeScrolledIntoView_data() {
+    QTest::addColumn<QString>("wide");
+    QTest::newRow("hyphens") << QString(300, QLatin1Char('-'));
+    QTest::newRow("root lines") << QStringLiteral("X99999 = -685846.8499999999 ").repeated(12);
+    QTest::newRow("narrow and wide letters") << QStringLiteral("iIl1WMwm.,").repeated(30);
+    QTest::newRow("umlauts") << QStringLiteral("Lösungsintervall für Größen ").repeated(12);
+}
+
 void ResultListTest::widestLineCanBeScrolledIntoView() {
+    QFETCH(QString, wide);
     ResultList list;
     show(list);
-    const QString wide(300, QLatin1Char('-'));
     list.addItem(QStringLiteral("short"));
     list.addItem(wide);
     list.addItem(QStringLiteral("short again"));
