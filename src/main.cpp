@@ -12,6 +12,7 @@
 #include "form/window/i18n.h"
 #include "form/window/interface_language.h"
 #include "form/window/kept_inputs.h"
+#include "form/window/memory_reuse.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ int runTextMode(int argc, char* argv[], bool drawsPlot) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    keepFreedMemoryForReuse();
     const StartMode mode = startMode(argc, argv);
     if (mode.textMode) {
         return runTextMode(argc, argv, mode.drawsPlot);
