@@ -74,32 +74,22 @@ QString printedPlace(long double x) {
     return QString::fromStdString(formatNumber("%.10Lg", Round(x, PrintedDecimals)));
 }
 
-QStringList findingLines(const std::vector<Finding>& findings) {
-    QStringList lines;
-    int r = 0;
-    for (const Finding& f : findings) {
-        switch (f.kind) {
-        case FindingKind::Root:
-            lines << rootLine(++r, f.lower);
-            break;
-        case FindingKind::Identity:
-            lines << stretchLine(IdentityLine, f);
-            break;
-        case FindingKind::Plateau:
-            lines << stretchLine(PlateauLine, f);
-            break;
-        case FindingKind::Pole:
-            lines << translated(PoleLine).arg(printedPlace(f.lower));
-            break;
-        case FindingKind::Hole:
-            lines << translated(HoleLine).arg(printedPlace(f.lower));
-            break;
-        case FindingKind::Undecided:
-            lines << stretchLine(UndecidedLine, f);
-            break;
-        }
+QString findingLine(const Finding& f, int rootNumber) {
+    switch (f.kind) {
+    case FindingKind::Root:
+        return rootLine(rootNumber, f.lower);
+    case FindingKind::Identity:
+        return stretchLine(IdentityLine, f);
+    case FindingKind::Plateau:
+        return stretchLine(PlateauLine, f);
+    case FindingKind::Pole:
+        return translated(PoleLine).arg(printedPlace(f.lower));
+    case FindingKind::Hole:
+        return translated(HoleLine).arg(printedPlace(f.lower));
+    case FindingKind::Undecided:
+        return stretchLine(UndecidedLine, f);
     }
-    return lines;
+    return {};
 }
 
 std::pair<QString, QString> stretchEnds(long double from, long double to) {
@@ -138,13 +128,11 @@ QStringList resultLines(const SearchOutcome& search, const SettledFindings& sett
     for (const Finding& f : settled.findings) {
         switch (f.kind) {
         case FindingKind::Root:
-            lines << rootLine(++r, f.lower);
+            lines << findingLine(f, ++r);
             break;
         case FindingKind::Identity:
-            lines << stretchLine(IdentityLine, f);
-            break;
         case FindingKind::Plateau:
-            lines << stretchLine(PlateauLine, f);
+            lines << findingLine(f, r);
             break;
         case FindingKind::Pole:
             poles.push_back(f);

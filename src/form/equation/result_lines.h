@@ -10,8 +10,9 @@
 // them, then the poles and the holes, then what the list does not cover.
 QStringList resultLines(const SearchOutcome& search, const SettledFindings& settled);
 
-// The line of each finding, in its order, as the block prints it where it gives each one a line.
-QStringList findingLines(const std::vector<Finding>& findings);
+// The line of one finding as the block prints it where it gives it a line of its own; a root is
+// the rootNumber-th of its block.
+QString findingLine(const Finding& f, int rootNumber);
 
 // One x as the roots are printed: rounded to the printed places, as many significant digits.
 QString printedPlace(long double x);

@@ -1,6 +1,6 @@
 #include "form/graph/graph_markers.h"
 
-#include <cstring>
+#include <algorithm>
 
 #include "form/equation/result_lines.h"
 #include "form/equation/solve_record.h"
@@ -28,10 +28,14 @@ const std::vector<Finding>* markedFindings(const EquationSides& plotted) {
 }
 
 QString markerLine(int finding) {
-    if (!findingAt(finding)) {
+    const Finding* f = findingAt(finding);
+    if (!f) {
         return {};
     }
-    return findingLines(lastSolve()->findings).at(finding);
+    const std::vector<Finding>& findings = lastSolve()->findings;
+    const auto roots = std::count_if(findings.begin(), findings.begin() + finding + 1,
+                                     [](const Finding& g) { return g.kind == FindingKind::Root; });
+    return findingLine(*f, static_cast<int>(roots));
 }
 
 QString markerValue(int finding) {
