@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -35,11 +37,12 @@ public:
     }
 
     // Waits until a part finishes, a worker ends or the poll interval passes; true once every
-    // worker has ended.
+    // worker has ended, without waiting when they ended before the call.
     bool waitAWhile(std::size_t workers) {
         std::unique_lock lock(mutex_);
         const std::size_t seen = events_;
-        changed_.wait_for(lock, PollInterval, [this, seen] { return events_ != seen; });
+        changed_.wait_for(lock, PollInterval,
+                          [this, seen, workers] { return events_ != seen || ended_ == workers; });
         return ended_ == workers;
     }
 
@@ -71,6 +74,97 @@ private:
     std::size_t ended_ = 0;
 };
 
+// Worker threads kept from one run to the next: starting threads for every phase of every
+// request costs more than a small request's whole search. One run uses the pool at a time; a
+// run that finds it busy, as one started from inside another would, starts threads of its own.
+class WorkerPool {
+public:
+    static WorkerPool& instance() {
+        static WorkerPool pool;
+        return pool;
+    }
+
+    WorkerPool(const WorkerPool&) = delete;
+    WorkerPool& operator=(const WorkerPool&) = delete;
+
+    ~WorkerPool() {
+        {
+            const std::lock_guard lock(mutex_);
+            quit_ = true;
+        }
+        wake_.notify_all();
+        for (std::thread& thread : threads_) {
+            thread.join();
+        }
+    }
+
+    // Runs body once on each of `count` pool threads; false, running nothing, when the pool is
+    // in use.
+    bool start(std::size_t count, const std::function<void()>& body) {
+        {
+            const std::lock_guard lock(mutex_);
+            if (busy_) {
+                return false;
+            }
+            busy_ = true;
+            body_ = &body;
+            wanted_ = count;
+            taken_ = 0;
+            returned_ = 0;
+            ++generation_;
+            while (threads_.size() < count) {
+                threads_.emplace_back([this] { serve(); });
+            }
+        }
+        wake_.notify_all();
+        return true;
+    }
+
+    // Waits until every body started has returned; the pool is free again then.
+    void finish() {
+        std::unique_lock lock(mutex_);
+        returned_all_.wait(lock, [this] { return returned_ == wanted_; });
+        busy_ = false;
+        body_ = nullptr;
+    }
+
+private:
+    WorkerPool() = default;
+
+    void serve() {
+        std::uint64_t served = 0;
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [&] { return quit_ || (generation_ != served && taken_ < wanted_); });
+            if (quit_) {
+                return;
+            }
+            // One share of a run per thread.
+            served = generation_;
+            ++taken_;
+            const std::function<void()>* body = body_;
+            lock.unlock();
+            (*body)();
+            lock.lock();
+            if (++returned_ == wanted_) {
+                returned_all_.notify_all();
+            }
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable returned_all_;
+    std::vector<std::thread> threads_;
+    const std::function<void()>* body_ = nullptr;
+    std::uint64_t generation_ = 0;
+    std::size_t wanted_ = 0;
+    std::size_t taken_ = 0;
+    std::size_t returned_ = 0;
+    bool busy_ = false;
+    bool quit_ = false;
+};
+
 } // namespace
 
 std::size_t runParts(std::size_t count, int threads, const PartTask& task, const PartPoll& poll) {
@@ -78,13 +172,18 @@ std::size_t runParts(std::size_t count, int threads, const PartTask& task, const
     const std::size_t cores = threads > 0 ? static_cast<std::size_t>(threads)
                                           : std::max(1u, std::thread::hardware_concurrency());
     const std::size_t workers = std::max<std::size_t>(1, std::min(count, cores));
-    std::vector<std::thread> pool;
-    pool.reserve(workers);
-    for (std::size_t i = 0; i < workers; ++i) {
-        pool.emplace_back([&run] {
-            run.work();
-            run.workerEnded();
-        });
+    const std::function<void()> body = [&run] {
+        run.work();
+        run.workerEnded();
+    };
+    WorkerPool& pool = WorkerPool::instance();
+    const bool pooled = pool.start(workers, body);
+    std::vector<std::thread> own;
+    if (!pooled) {
+        own.reserve(workers);
+        for (std::size_t i = 0; i < workers; ++i) {
+            own.emplace_back(body);
+        }
     }
     bool polling = true;
     for (;;) {
@@ -97,7 +196,11 @@ std::size_t runParts(std::size_t count, int threads, const PartTask& task, const
             break;
         }
     }
-    for (std::thread& thread : pool) {
+    // The workers touch the run until their bodies return.
+    if (pooled) {
+        pool.finish();
+    }
+    for (std::thread& thread : own) {
         thread.join();
     }
     return run.doneInOrder();
