@@ -123,7 +123,7 @@ public:
     // Waits until every body started has returned; the pool is free again then.
     void finish() {
         std::unique_lock lock(mutex_);
-        returned_all_.wait(lock, [this] { return returned_ == wanted_; });
+        allReturned_.wait(lock, [this] { return returned_ == wanted_; });
         busy_ = false;
         body_ = nullptr;
     }
@@ -147,14 +147,14 @@ private:
             (*body)();
             lock.lock();
             if (++returned_ == wanted_) {
-                returned_all_.notify_all();
+                allReturned_.notify_all();
             }
         }
     }
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::condition_variable returned_all_;
+    std::condition_variable allReturned_;
     std::vector<std::thread> threads_;
     const std::function<void()>* body_ = nullptr;
     std::uint64_t generation_ = 0;

@@ -31,9 +31,9 @@ ScanGrid makeGrid(int a, int b, long double stepsPerUnit) {
 int64_t ScanGrid::stepOf(long double x) const {
     // Rounded in the current mode, which needs no switch of the x87 control word as floor does;
     // the loops below settle the step either way.
-    const long double guess = std::clamp<long double>(x * stepsPerUnit - start, 0, n);
-    int64_t j = guess == guess ? std::llrint(guess) : 0;
-    j = std::clamp<int64_t>(j, 0, std::max<int64_t>(0, n - 1));
+    const long double guess =
+        std::clamp<long double>(x * stepsPerUnit - start, 0, std::max<int64_t>(0, n - 1));
+    int64_t j = std::isnan(guess) ? 0 : std::llrint(guess);
     while (j > 0 && at(j) > x) {
         --j;
     }
